@@ -1,0 +1,26 @@
+#include "platform/cad/CommandLine.h"
+
+#include "platform/text/WideString.h"
+
+namespace cad {
+
+CommandLine& CommandLine::Instance() {
+    static CommandLine instance;
+    return instance;
+}
+
+void CommandLine::Write(std::wstring_view text) {
+    m_text.append(text);
+    if (m_echo)
+        m_echo(text);
+}
+
+std::vector<std::wstring> CommandLine::Lines() const {
+    std::vector<std::wstring> lines;
+    for (std::wstring& line : text::Split(m_text, L"\n"))
+        if (!line.empty())
+            lines.push_back(std::move(line));
+    return lines;
+}
+
+} // namespace cad

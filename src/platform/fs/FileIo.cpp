@@ -1,0 +1,139 @@
+#include "platform/fs/FileIo.h"
+
+#include "platform/fs/FileSystem.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs {
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+std::atomic<int> g_failBeforeRename{0};
+
+int CauseOf(int error, const stdfs::path& path) {
+    switch (error) {
+    case ENOENT: {
+        std::error_code ignored;
+        return stdfs::is_directory(path.parent_path().empty() ? "." : path.parent_path(), ignored)
+                   ? kFileNotFound
+                   : kBadPath;
+    }
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return kBadPath;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+        return kAccessDenied;
+    case EMFILE:
+    case ENFILE:
+        return kTooManyOpenFiles;
+    case ENOSPC:
+    case EDQUOT:
+        return kDiskFull;
+    default:
+        return kGenericError;
+    }
+}
+
+bool Failed(int error, const stdfs::path& path, int* cause) {
+    SetLastError(error);
+    if (cause)
+        *cause = CauseOf(error, path);
+    return false;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
+    bytes.clear();
+    if (cause)
+        *cause = kNoError;
+    stdfs::path path = Resolve(logical);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Failed(errno, path, cause);
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return Failed(EISDIR, path, cause);
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            int error = errno;
+            ::close(fd);
+            bytes.clear();
+            return Failed(error, path, cause);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
+    if (cause)
+        *cause = kNoError;
+    stdfs::path path = Resolve(logical);
+    if (path.empty() || !path.has_filename())
+        return Failed(ENOENT, path, cause);
+    std::error_code error;
+    if (stdfs::is_directory(path, error))
+        return Failed(EISDIR, path, cause);
+    stdfs::path temporary = path;
+    temporary += ".";
+    temporary += std::to_string(::getpid());
+    temporary += ".ovtmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return Failed(errno, path, cause);
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int writeError = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return Failed(writeError ? writeError : EIO, path, cause);
+    }
+    if (g_failBeforeRename > 0) {
+        --g_failBeforeRename;
+        ::unlink(temporary.c_str());
+        return Failed(EIO, path, cause);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        int renameError = errno;
+        ::unlink(temporary.c_str());
+        return Failed(renameError, path, cause);
+    }
+    return true;
+}
+
+void FailWritesBeforeRenameForTesting(int count) { g_failBeforeRename = count; }
+
+} // namespace fs

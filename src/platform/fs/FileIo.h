@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reads and safe whole-file writes on logical paths.
+
+#include <string>
+#include <string_view>
+
+namespace fs {
+
+// Why a file could not be opened, in the codes the system's messages show (the causes of
+// MFC's CFileException, which Windows installations print in the same messages).
+enum FileErrorCause {
+    kNoError = 0,
+    kGenericError = 1,
+    kFileNotFound = 2,
+    kBadPath = 3,
+    kTooManyOpenFiles = 4,
+    kAccessDenied = 5,
+    kDiskFull = 13,
+};
+
+bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause = nullptr);
+
+// Replaces the file's content: the bytes go to a temporary file in the same folder, which is
+// flushed to disk and then renamed over the old file. A failure at any step leaves the old
+// file as it was and removes the temporary file.
+bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause = nullptr);
+
+// For tests of the failure path: the next `count` writes stop after the temporary file was
+// written, just before the rename, and fail as a crash there would leave things.
+void FailWritesBeforeRenameForTesting(int count);
+
+} // namespace fs

@@ -1,0 +1,273 @@
+#include "platform/fs/FileSystem.h"
+
+#include "platform/fs/LogicalPath.h"
+#include "platform/fs/Wildcard.h"
+#include "platform/text/Utf8.h"
+#include "platform/text/WideString.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace fs {
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+thread_local int t_lastError = 0;
+
+bool Fail(const std::error_code& error) {
+    t_lastError = error ? error.value() : EIO;
+    return false;
+}
+
+bool Fail(int error) {
+    t_lastError = error;
+    return false;
+}
+
+bool EntryExists(const stdfs::path& path) {
+    std::error_code error;
+    return stdfs::exists(stdfs::symlink_status(path, error));
+}
+
+// The entry of `folder` whose name equals `name` without regard to case; the first by name
+// when several differ only in case (possible on Linux, never on Windows).
+bool FindNoCase(const stdfs::path& folder, const std::wstring& name, stdfs::path& found) {
+    std::error_code error;
+    stdfs::directory_iterator it(folder, error), end;
+    std::vector<stdfs::path> matches;
+    for (; !error && it != end; it.increment(error)) {
+        stdfs::path candidate = it->path().filename();
+        if (text::EqualsNoCase(text::FromUtf8(candidate.native()), name))
+            matches.push_back(candidate);
+    }
+    if (matches.empty())
+        return false;
+    std::sort(matches.begin(), matches.end());
+    found = folder / matches.front();
+    return true;
+}
+
+// The folder part and the last component of a logical path.
+void SplitLast(std::wstring_view logical, std::wstring& folder, std::wstring& name) {
+    size_t slash = logical.find_last_of(L'\\');
+    if (slash == std::wstring_view::npos) {
+        folder.clear();
+        name = logical;
+    } else {
+        folder = logical.substr(0, slash);
+        name = logical.substr(slash + 1);
+        if (folder.empty())
+            folder = L"\\";
+    }
+}
+
+stdfs::path ResolveFolder(const std::wstring& folder) {
+    return folder.empty() ? stdfs::path(".") : Resolve(folder);
+}
+
+} // namespace
+
+int LastError() { return t_lastError; }
+void SetLastError(int error) { t_lastError = error; }
+
+std::wstring ErrorText(int error) {
+    char buffer[256] = {};
+    const char* message = strerror_r(error, buffer, sizeof buffer);
+    return text::FromUtf8(message ? message : "Unknown error");
+}
+
+stdfs::path Resolve(std::wstring_view logical) {
+    std::vector<std::wstring> parts = text::Split(logical, L"\\");
+    stdfs::path current;
+    size_t first = 0;
+    if (!logical.empty() && logical.front() == L'\\') {
+        current = "/";
+        first = 1;
+    }
+    bool scanning = true;
+    for (size_t i = first; i < parts.size(); ++i) {
+        const std::wstring& part = parts[i];
+        if (part.empty())
+            continue;
+        stdfs::path exact = current / text::ToUtf8(part);
+        if (scanning && part != L"." && part != L".." && !EntryExists(exact)) {
+            stdfs::path found;
+            if (FindNoCase(current.empty() ? stdfs::path(".") : current, part, found)) {
+                current = current.empty() ? found.filename() : found;
+                continue;
+            }
+            scanning = false;
+        }
+        current = exact;
+    }
+    if (!logical.empty() && logical.back() == L'\\' && !current.empty())
+        current /= ""; // keep the trailing separator: such a path names no file
+    return current;
+}
+
+bool Exists(std::wstring_view logical) { return !logical.empty() && EntryExists(Resolve(logical)); }
+
+bool IsFolder(std::wstring_view logical) {
+    std::error_code error;
+    return !logical.empty() && stdfs::is_directory(Resolve(logical), error);
+}
+
+bool IsFile(std::wstring_view logical) {
+    std::error_code error;
+    return !logical.empty() && stdfs::is_regular_file(Resolve(logical), error);
+}
+
+std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKind kind) {
+    std::vector<std::wstring> result;
+    std::wstring folder, pattern;
+    SplitLast(logicalPattern, folder, pattern);
+    if (pattern.empty())
+        return result;
+    auto accepts = [kind](const stdfs::path& path) {
+        std::error_code error;
+        if (kind == EntryKind::Files)
+            return stdfs::is_regular_file(path, error);
+        if (kind == EntryKind::Folders)
+            return stdfs::is_directory(path, error);
+        return true;
+    };
+    std::wstring prefix = folder.empty() ? L"" : (folder == L"\\" ? folder : folder + L"\\");
+    if (!HasWildcard(pattern)) {
+        stdfs::path path = Resolve(logicalPattern);
+        if (EntryExists(path) && accepts(path))
+            result.push_back(prefix + text::FromUtf8(path.filename().native()));
+        return result;
+    }
+    std::error_code error;
+    stdfs::directory_iterator it(ResolveFolder(folder), error), end;
+    for (; !error && it != end; it.increment(error)) {
+        std::wstring name = text::FromUtf8(it->path().filename().native());
+        if (MatchWildcard(pattern, name) && accepts(it->path()))
+            result.push_back(prefix + name);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+bool FindAny(std::wstring_view logicalPattern) {
+    std::wstring folder, pattern;
+    SplitLast(logicalPattern, folder, pattern);
+    if (pattern.empty())
+        return false;
+    if (HasWildcard(pattern) && MatchWildcard(pattern, L".")) {
+        std::error_code error;
+        if (stdfs::is_directory(ResolveFolder(folder), error))
+            return true;
+    }
+    return !FindMatches(logicalPattern).empty();
+}
+
+bool CreateFolder(std::wstring_view logical) {
+    std::error_code error;
+    stdfs::path path = Resolve(logical);
+    if (EntryExists(path))
+        return Fail(EEXIST);
+    if (!stdfs::create_directory(path, error))
+        return Fail(error);
+    return true;
+}
+
+bool CreateFolders(std::wstring_view logical) {
+    std::error_code error;
+    stdfs::path path = Resolve(logical);
+    stdfs::create_directories(path, error);
+    if (error)
+        return Fail(error);
+    return stdfs::is_directory(path, error) || Fail(ENOTDIR);
+}
+
+bool DeleteFile(std::wstring_view logical) {
+    stdfs::path path = Resolve(logical);
+    std::error_code error;
+    if (stdfs::is_directory(stdfs::symlink_status(path, error)))
+        return Fail(EISDIR);
+    if (!stdfs::remove(path, error))
+        return Fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
+    return true;
+}
+
+bool DeleteTree(std::wstring_view logical) {
+    stdfs::path path = Resolve(logical);
+    if (!EntryExists(path))
+        return Fail(ENOENT);
+    std::error_code error;
+    stdfs::remove_all(path, error);
+    return !error || Fail(error);
+}
+
+bool Rename(std::wstring_view from, std::wstring_view to) {
+    stdfs::path source = Resolve(from);
+    stdfs::path target = Resolve(to);
+    if (!EntryExists(source))
+        return Fail(ENOENT);
+    // A change of case only is a rename of the same entry; otherwise never replace anything.
+    std::error_code error;
+    if (EntryExists(target) && !stdfs::equivalent(source, target, error))
+        return Fail(EEXIST);
+    if (source.parent_path() == target.parent_path() && EntryExists(target))
+        target = target.parent_path() / text::ToUtf8(to.substr(to.find_last_of(L'\\') + 1));
+    stdfs::rename(source, target, error);
+    return !error || Fail(error);
+}
+
+bool CopyFile(std::wstring_view from, std::wstring_view to, bool overwrite) {
+    stdfs::path source = Resolve(from);
+    stdfs::path target = Resolve(to);
+    std::error_code error;
+    if (!stdfs::is_regular_file(source, error))
+        return Fail(ENOENT);
+    if (EntryExists(target) && stdfs::equivalent(source, target, error))
+        return Fail(EINVAL);
+    auto options = overwrite ? stdfs::copy_options::overwrite_existing : stdfs::copy_options::none;
+    if (!stdfs::copy_file(source, target, options, error))
+        return Fail(error ? error : std::make_error_code(std::errc::file_exists));
+    return true;
+}
+
+bool CopyTree(std::wstring_view from, std::wstring_view to) {
+    stdfs::path source = Resolve(from);
+    stdfs::path target = Resolve(to);
+    if (!EntryExists(source))
+        return Fail(ENOENT);
+    if (EntryExists(target))
+        return Fail(EEXIST);
+    std::error_code error;
+    if (stdfs::is_directory(source, error)) {
+        stdfs::path canonicalSource = stdfs::weakly_canonical(source, error);
+        stdfs::path canonicalTarget = stdfs::weakly_canonical(target, error);
+        auto mismatch = std::mismatch(canonicalSource.begin(), canonicalSource.end(),
+                                      canonicalTarget.begin(), canonicalTarget.end());
+        if (mismatch.first == canonicalSource.end())
+            return Fail(EINVAL); // a folder into itself would never end
+    }
+    stdfs::copy(source, target, stdfs::copy_options::recursive, error);
+    if (error) {
+        int cause = error.value();
+        std::error_code ignored;
+        stdfs::remove_all(target, ignored);
+        return Fail(cause);
+    }
+    return true;
+}
+
+bool Move(std::wstring_view from, std::wstring_view to) {
+    if (Rename(from, to))
+        return true;
+    if (LastError() != EXDEV)
+        return false;
+    if (!CopyTree(from, to))
+        return false;
+    return DeleteTree(from);
+}
+
+} // namespace fs

@@ -1,0 +1,14 @@
+#pragma once
+// UTF-8 for the Linux side of the boundary: native file names and console output.
+// Escaped bytes (see CodePage.h) travel as the raw byte they stand for, so a file name that is
+// not valid UTF-8 on disk still round-trips; other values that UTF-8 cannot carry become U+FFFD.
+
+#include <string>
+#include <string_view>
+
+namespace text {
+
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view bytes);
+
+} // namespace text
