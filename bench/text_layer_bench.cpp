@@ -18,7 +18,8 @@ namespace {
 std::filesystem::path g_file;
 
 void MakeFile() {
-    g_file = std::filesystem::temp_directory_path() / ("ov-text-bench-" + std::to_string(::getpid()) + ".txt");
+    g_file = std::filesystem::temp_directory_path() /
+             ("ov-text-bench-" + std::to_string(::getpid()) + ".txt");
     text::CodePage cp936("CP936");
     std::ofstream out(g_file, std::ios::binary);
     for (int i = 0; i < 50000; ++i) {
@@ -67,8 +68,10 @@ int main(int argc, char** argv) {
     MakeFile();
     text::SetAnsiCodePage("CP936");
     text::AnsiCodePage().Decode("\xB9\xA4"); // build the code page's tables outside the timing
-    benchmark::RegisterBenchmark("TextLayer/ReadTextLines_50000_CP936", TextLayer)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlainBytes/ReadAndSplit_50000", PlainBytes)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("TextLayer/ReadTextLines_50000_CP936", TextLayer)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PlainBytes/ReadAndSplit_50000", PlainBytes)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     ovbench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

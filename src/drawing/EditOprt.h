@@ -31,7 +31,8 @@ public:
     static int ReadFirstLine(std::wstring strPath, std::wstring& strLine);
     static int WriteTextFile(std::wstring strPath, std::wstring strText);
     // Each line trimmed on both sides; blank lines kept only with bKeepEmptyLines.
-    static int ReadLines(std::wstring strPath, std::vector<std::wstring>& arrLines, int bKeepEmptyLines);
+    static int ReadLines(std::wstring strPath, std::vector<std::wstring>& arrLines,
+                         int bKeepEmptyLines);
     static int WriteLines(std::wstring strPath, const std::vector<std::wstring>& arrLines);
     // Creates every missing folder of the path; the result is that of the last folder made.
     static int CreateDirPath(std::wstring strDir);

@@ -79,7 +79,8 @@ int CEditOprt::WriteTextFile(std::wstring strPath, std::wstring strText) {
     return text::WriteTextFile(strPath, strText) ? 1 : 0;
 }
 
-int CEditOprt::ReadLines(std::wstring strPath, std::vector<std::wstring>& arrLines, int bKeepEmptyLines) {
+int CEditOprt::ReadLines(std::wstring strPath, std::vector<std::wstring>& arrLines,
+                         int bKeepEmptyLines) {
     arrLines.clear();
     if (!IsFileExist(strPath))
         return 0;
@@ -117,5 +118,6 @@ int CEditOprt::CreateDirPath(std::wstring strDir) {
 }
 
 void CEditOprt::ShowLastError(ui::Window* pOwner) {
-    ui::MessageBox(pOwner, fs::ErrorText(fs::LastError()), L"Error", ui::MB_OK | ui::MB_ICONINFORMATION);
+    ui::MessageBox(pOwner, fs::ErrorText(fs::LastError()), L"Error",
+                   ui::MB_OK | ui::MB_ICONINFORMATION);
 }

@@ -22,8 +22,8 @@ public:
     void GetHistoryInt(int nIndex, int& nValue) const;
     void GetHistoryReal(int nIndex, double& dValue) const;
     void SetHistoryString(int nIndex, const std::wstring& strValue);
-    void SetHistoryInt(int nIndex, int nValue);       // stored as "%d"
-    void SetHistoryReal(int nIndex, double dValue);   // stored as "%.2f"
+    void SetHistoryInt(int nIndex, int nValue);     // stored as "%d"
+    void SetHistoryReal(int nIndex, double dValue); // stored as "%.2f"
     int GetHistoryLastIndex() const { return static_cast<int>(m_arrEntries.size()) - 1; }
 
     // Writes the list now if it was changed (the destructor does the same).

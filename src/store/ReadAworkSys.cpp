@@ -79,29 +79,68 @@ const KeyDef kKeys[] = {
 };
 
 enum KeyIndex {
-    kSymbolNewOldFlag, kDefaultTextStyle, kWireCrossNodeSize, kTJunctionCrossMark,
-    kComponentLocationTextHeight, kComponentLabelTextHeight, kVerticalSymbolLabelPosition,
-    kVerticalSymbolLabelDirection, kSingleEndHorizontalLabelPosition,
-    kSingleEndVerticalLabelPosition, kPinNumberTextHeight, kHorizontalSymbolPinNumberPosition,
-    kVerticalSymbolPinNumberPosition, kVerticalSymbolPinNumberDirection, kWireNumberTextHeight,
-    kWireNumberTextDistance, kVerticalWireNumberPosition, kVerticalWireNumberDirection,
-    kCircuitBlocksExplodable, kDefaultDwgOpenMode, kTitleBlockType, kTitleBlockExplodable,
-    kAdaptiveWiringMark, kProtectionLabelSeparator, kTerminalTableFormat,
-    kWiringComponentNumbering, kWiringFormat, kComponentWiringNoteTextHeight,
-    kSubPanelNameTextHeight, kComponentWiringLineLength, kLayoutNoteTextHeight, kOuterFrameWidth,
-    kOuterFrameHeight, kOuterFrameDiameter, kComponentWireNumberDistance,
-    kLayoutHeaderCircleDiameter, kComponentWiringTextFormat, kWireColourTextPosition,
-    kWireColourTextDistance, kSameComponentPinWiringMode, kJumperToComponentDistance, kJumperPitch,
-    kWiringTextWidth, kDeviceTerminalWireCount, kComponentDescriptionPosition, kSoftCurVersion,
-    kIsRelayProtectionVersion, kSchematicTerminalTableAsWiring, kUseSpareTerminalEnds,
-    kTerminalEndTakesTwoWires, kProtectionTerminalsAsOrdinary,
-    kWiringTerminalTableSeparatorFormat, kWiringBlocksExplodable, kKeyCount
+    kSymbolNewOldFlag,
+    kDefaultTextStyle,
+    kWireCrossNodeSize,
+    kTJunctionCrossMark,
+    kComponentLocationTextHeight,
+    kComponentLabelTextHeight,
+    kVerticalSymbolLabelPosition,
+    kVerticalSymbolLabelDirection,
+    kSingleEndHorizontalLabelPosition,
+    kSingleEndVerticalLabelPosition,
+    kPinNumberTextHeight,
+    kHorizontalSymbolPinNumberPosition,
+    kVerticalSymbolPinNumberPosition,
+    kVerticalSymbolPinNumberDirection,
+    kWireNumberTextHeight,
+    kWireNumberTextDistance,
+    kVerticalWireNumberPosition,
+    kVerticalWireNumberDirection,
+    kCircuitBlocksExplodable,
+    kDefaultDwgOpenMode,
+    kTitleBlockType,
+    kTitleBlockExplodable,
+    kAdaptiveWiringMark,
+    kProtectionLabelSeparator,
+    kTerminalTableFormat,
+    kWiringComponentNumbering,
+    kWiringFormat,
+    kComponentWiringNoteTextHeight,
+    kSubPanelNameTextHeight,
+    kComponentWiringLineLength,
+    kLayoutNoteTextHeight,
+    kOuterFrameWidth,
+    kOuterFrameHeight,
+    kOuterFrameDiameter,
+    kComponentWireNumberDistance,
+    kLayoutHeaderCircleDiameter,
+    kComponentWiringTextFormat,
+    kWireColourTextPosition,
+    kWireColourTextDistance,
+    kSameComponentPinWiringMode,
+    kJumperToComponentDistance,
+    kJumperPitch,
+    kWiringTextWidth,
+    kDeviceTerminalWireCount,
+    kComponentDescriptionPosition,
+    kSoftCurVersion,
+    kIsRelayProtectionVersion,
+    kSchematicTerminalTableAsWiring,
+    kUseSpareTerminalEnds,
+    kTerminalEndTakesTwoWires,
+    kProtectionTerminalsAsOrdinary,
+    kWiringTerminalTableSeparatorFormat,
+    kWiringBlocksExplodable,
+    kKeyCount
 };
 static_assert(kKeyCount == std::size(kKeys), "one index per key");
 
 const std::wstring kDefaultTextStyleKey = L"默认文字样式: ";
 
-std::wstring AworkPath() { return CEditOprt::JoinPath(GetInstallPath_TL(), L"LocalData\\awork.sys"); }
+std::wstring AworkPath() {
+    return CEditOprt::JoinPath(GetInstallPath_TL(), L"LocalData\\awork.sys");
+}
 
 } // namespace
 
@@ -193,74 +232,174 @@ int CReadAworkSys::VersionFixed(int key, int nFixed) {
     return Int(key);
 }
 
-int CReadAworkSys::GetSymbolNewOldFlag() { return Int(kSymbolNewOldFlag); }
-std::wstring CReadAworkSys::GetDefaultTextStyle() { return Text(kDefaultTextStyle); }
-int CReadAworkSys::GetWireCrossNodeSize() { return Int(kWireCrossNodeSize); }
-int CReadAworkSys::GetTJunctionCrossMark() { return Int(kTJunctionCrossMark); }
-double CReadAworkSys::GetComponentLocationTextHeight() { return Real(kComponentLocationTextHeight); }
-double CReadAworkSys::GetComponentLabelTextHeight() { return Real(kComponentLabelTextHeight); }
-int CReadAworkSys::GetVerticalSymbolLabelPosition() { return Int(kVerticalSymbolLabelPosition); }
-int CReadAworkSys::GetVerticalSymbolLabelDirection() { return Int(kVerticalSymbolLabelDirection); }
-int CReadAworkSys::GetSingleEndHorizontalLabelPosition() { return Int(kSingleEndHorizontalLabelPosition); }
-int CReadAworkSys::GetSingleEndVerticalLabelPosition() { return Int(kSingleEndVerticalLabelPosition); }
-double CReadAworkSys::GetPinNumberTextHeight() { return Real(kPinNumberTextHeight); }
-int CReadAworkSys::GetHorizontalSymbolPinNumberPosition() { return Int(kHorizontalSymbolPinNumberPosition); }
-int CReadAworkSys::GetVerticalSymbolPinNumberPosition() { return Int(kVerticalSymbolPinNumberPosition); }
-int CReadAworkSys::GetVerticalSymbolPinNumberDirection() { return Int(kVerticalSymbolPinNumberDirection); }
-double CReadAworkSys::GetWireNumberTextHeight() { return Real(kWireNumberTextHeight); }
-double CReadAworkSys::GetWireNumberTextDistance() { return Real(kWireNumberTextDistance); }
-int CReadAworkSys::GetVerticalWireNumberPosition() { return Int(kVerticalWireNumberPosition); }
-int CReadAworkSys::GetVerticalWireNumberDirection() { return Int(kVerticalWireNumberDirection); }
-int CReadAworkSys::GetCircuitBlocksExplodable() { return Int(kCircuitBlocksExplodable); }
-int CReadAworkSys::GetDefaultDwgOpenMode() { return Int(kDefaultDwgOpenMode); }
-std::wstring CReadAworkSys::GetTitleBlockType() { return Text(kTitleBlockType); }
-int CReadAworkSys::GetTitleBlockExplodable() { return Int(kTitleBlockExplodable); }
-std::wstring CReadAworkSys::GetAdaptiveWiringMark() { return Text(kAdaptiveWiringMark); }
+int CReadAworkSys::GetSymbolNewOldFlag() {
+    return Int(kSymbolNewOldFlag);
+}
+std::wstring CReadAworkSys::GetDefaultTextStyle() {
+    return Text(kDefaultTextStyle);
+}
+int CReadAworkSys::GetWireCrossNodeSize() {
+    return Int(kWireCrossNodeSize);
+}
+int CReadAworkSys::GetTJunctionCrossMark() {
+    return Int(kTJunctionCrossMark);
+}
+double CReadAworkSys::GetComponentLocationTextHeight() {
+    return Real(kComponentLocationTextHeight);
+}
+double CReadAworkSys::GetComponentLabelTextHeight() {
+    return Real(kComponentLabelTextHeight);
+}
+int CReadAworkSys::GetVerticalSymbolLabelPosition() {
+    return Int(kVerticalSymbolLabelPosition);
+}
+int CReadAworkSys::GetVerticalSymbolLabelDirection() {
+    return Int(kVerticalSymbolLabelDirection);
+}
+int CReadAworkSys::GetSingleEndHorizontalLabelPosition() {
+    return Int(kSingleEndHorizontalLabelPosition);
+}
+int CReadAworkSys::GetSingleEndVerticalLabelPosition() {
+    return Int(kSingleEndVerticalLabelPosition);
+}
+double CReadAworkSys::GetPinNumberTextHeight() {
+    return Real(kPinNumberTextHeight);
+}
+int CReadAworkSys::GetHorizontalSymbolPinNumberPosition() {
+    return Int(kHorizontalSymbolPinNumberPosition);
+}
+int CReadAworkSys::GetVerticalSymbolPinNumberPosition() {
+    return Int(kVerticalSymbolPinNumberPosition);
+}
+int CReadAworkSys::GetVerticalSymbolPinNumberDirection() {
+    return Int(kVerticalSymbolPinNumberDirection);
+}
+double CReadAworkSys::GetWireNumberTextHeight() {
+    return Real(kWireNumberTextHeight);
+}
+double CReadAworkSys::GetWireNumberTextDistance() {
+    return Real(kWireNumberTextDistance);
+}
+int CReadAworkSys::GetVerticalWireNumberPosition() {
+    return Int(kVerticalWireNumberPosition);
+}
+int CReadAworkSys::GetVerticalWireNumberDirection() {
+    return Int(kVerticalWireNumberDirection);
+}
+int CReadAworkSys::GetCircuitBlocksExplodable() {
+    return Int(kCircuitBlocksExplodable);
+}
+int CReadAworkSys::GetDefaultDwgOpenMode() {
+    return Int(kDefaultDwgOpenMode);
+}
+std::wstring CReadAworkSys::GetTitleBlockType() {
+    return Text(kTitleBlockType);
+}
+int CReadAworkSys::GetTitleBlockExplodable() {
+    return Int(kTitleBlockExplodable);
+}
+std::wstring CReadAworkSys::GetAdaptiveWiringMark() {
+    return Text(kAdaptiveWiringMark);
+}
 int CReadAworkSys::IsAdaptiveWiring() {
     return Text(kAdaptiveWiringMark).find(L"是") != std::wstring::npos ? 1 : 0;
 }
-std::wstring CReadAworkSys::GetProtectionLabelSeparator() { return Text(kProtectionLabelSeparator); }
+std::wstring CReadAworkSys::GetProtectionLabelSeparator() {
+    return Text(kProtectionLabelSeparator);
+}
 int CReadAworkSys::HasProtectionLabelSeparator() {
     return Text(kProtectionLabelSeparator).find(L"0") == std::wstring::npos ? 1 : 0;
 }
-int CReadAworkSys::GetTerminalTableFormat() { return Int(kTerminalTableFormat); }
-int CReadAworkSys::GetWiringComponentNumbering() { return Int(kWiringComponentNumbering); }
-int CReadAworkSys::GetWiringFormat() { return Int(kWiringFormat); }
-double CReadAworkSys::GetComponentWiringNoteTextHeight() { return PositiveOr(kComponentWiringNoteTextHeight, 2.0); }
-double CReadAworkSys::GetSubPanelNameTextHeight() { return PositiveOr(kSubPanelNameTextHeight, 3.0); }
-double CReadAworkSys::GetComponentWiringLineLength() { return PositiveOr(kComponentWiringLineLength, 0.0); }
-double CReadAworkSys::GetLayoutNoteTextHeight() { return PositiveOr(kLayoutNoteTextHeight, 3.0); }
-double CReadAworkSys::GetOuterFrameWidth() { return PositiveOr(kOuterFrameWidth, 21.0); }
-double CReadAworkSys::GetOuterFrameHeight() { return PositiveOr(kOuterFrameHeight, 5.0); }
-double CReadAworkSys::GetOuterFrameDiameter() { return PositiveOr(kOuterFrameDiameter, 12.0); }
+int CReadAworkSys::GetTerminalTableFormat() {
+    return Int(kTerminalTableFormat);
+}
+int CReadAworkSys::GetWiringComponentNumbering() {
+    return Int(kWiringComponentNumbering);
+}
+int CReadAworkSys::GetWiringFormat() {
+    return Int(kWiringFormat);
+}
+double CReadAworkSys::GetComponentWiringNoteTextHeight() {
+    return PositiveOr(kComponentWiringNoteTextHeight, 2.0);
+}
+double CReadAworkSys::GetSubPanelNameTextHeight() {
+    return PositiveOr(kSubPanelNameTextHeight, 3.0);
+}
+double CReadAworkSys::GetComponentWiringLineLength() {
+    return PositiveOr(kComponentWiringLineLength, 0.0);
+}
+double CReadAworkSys::GetLayoutNoteTextHeight() {
+    return PositiveOr(kLayoutNoteTextHeight, 3.0);
+}
+double CReadAworkSys::GetOuterFrameWidth() {
+    return PositiveOr(kOuterFrameWidth, 21.0);
+}
+double CReadAworkSys::GetOuterFrameHeight() {
+    return PositiveOr(kOuterFrameHeight, 5.0);
+}
+double CReadAworkSys::GetOuterFrameDiameter() {
+    return PositiveOr(kOuterFrameDiameter, 12.0);
+}
 double CReadAworkSys::GetComponentWireNumberDistance() {
     double dValue = Real(kComponentWireNumberDistance);
     if (std::fabs(dValue) <= 0.000001)
         return 0.0;
     return dValue < -0.000001 ? 1.3 : dValue;
 }
-double CReadAworkSys::GetLayoutHeaderCircleDiameter() { return PositiveOr(kLayoutHeaderCircleDiameter, 12.0); }
-std::wstring CReadAworkSys::GetComponentWiringTextFormat() { return Text(kComponentWiringTextFormat); }
-std::wstring CReadAworkSys::GetWireColourTextPosition() { return Text(kWireColourTextPosition); }
-double CReadAworkSys::GetWireColourTextDistance() { return PositiveOr(kWireColourTextDistance, 1.5); }
+double CReadAworkSys::GetLayoutHeaderCircleDiameter() {
+    return PositiveOr(kLayoutHeaderCircleDiameter, 12.0);
+}
+std::wstring CReadAworkSys::GetComponentWiringTextFormat() {
+    return Text(kComponentWiringTextFormat);
+}
+std::wstring CReadAworkSys::GetWireColourTextPosition() {
+    return Text(kWireColourTextPosition);
+}
+double CReadAworkSys::GetWireColourTextDistance() {
+    return PositiveOr(kWireColourTextDistance, 1.5);
+}
 int CReadAworkSys::GetSameComponentPinWiringMode() {
     const std::wstring& strValue = Text(kSameComponentPinWiringMode);
     if (strValue == L"短线方式")
         return 0;
     return 1; // "文字方式", and anything else, wires by text
 }
-std::wstring CReadAworkSys::GetJumperToComponentDistance() { return Text(kJumperToComponentDistance); }
-std::wstring CReadAworkSys::GetJumperPitch() { return Text(kJumperPitch); }
-std::wstring CReadAworkSys::GetWiringTextWidth() { return Text(kWiringTextWidth); }
-std::wstring CReadAworkSys::GetDeviceTerminalWireCount() { return Text(kDeviceTerminalWireCount); }
-std::wstring CReadAworkSys::GetComponentDescriptionPosition() { return Text(kComponentDescriptionPosition); }
-int CReadAworkSys::GetSoftCurVersion() { return VersionFixed(kSoftCurVersion, 1); }
-int CReadAworkSys::GetIsRelayProtectionVersion() { return VersionFixed(kIsRelayProtectionVersion, 0); }
-int CReadAworkSys::GetSchematicTerminalTableAsWiring() { return VersionFixed(kSchematicTerminalTableAsWiring, 0); }
-int CReadAworkSys::GetUseSpareTerminalEnds() { return VersionFixed(kUseSpareTerminalEnds, 0); }
-int CReadAworkSys::GetTerminalEndTakesTwoWires() { return VersionFixed(kTerminalEndTakesTwoWires, 0); }
-int CReadAworkSys::GetProtectionTerminalsAsOrdinary() { return VersionFixed(kProtectionTerminalsAsOrdinary, 1); }
+std::wstring CReadAworkSys::GetJumperToComponentDistance() {
+    return Text(kJumperToComponentDistance);
+}
+std::wstring CReadAworkSys::GetJumperPitch() {
+    return Text(kJumperPitch);
+}
+std::wstring CReadAworkSys::GetWiringTextWidth() {
+    return Text(kWiringTextWidth);
+}
+std::wstring CReadAworkSys::GetDeviceTerminalWireCount() {
+    return Text(kDeviceTerminalWireCount);
+}
+std::wstring CReadAworkSys::GetComponentDescriptionPosition() {
+    return Text(kComponentDescriptionPosition);
+}
+int CReadAworkSys::GetSoftCurVersion() {
+    return VersionFixed(kSoftCurVersion, 1);
+}
+int CReadAworkSys::GetIsRelayProtectionVersion() {
+    return VersionFixed(kIsRelayProtectionVersion, 0);
+}
+int CReadAworkSys::GetSchematicTerminalTableAsWiring() {
+    return VersionFixed(kSchematicTerminalTableAsWiring, 0);
+}
+int CReadAworkSys::GetUseSpareTerminalEnds() {
+    return VersionFixed(kUseSpareTerminalEnds, 0);
+}
+int CReadAworkSys::GetTerminalEndTakesTwoWires() {
+    return VersionFixed(kTerminalEndTakesTwoWires, 0);
+}
+int CReadAworkSys::GetProtectionTerminalsAsOrdinary() {
+    return VersionFixed(kProtectionTerminalsAsOrdinary, 1);
+}
 std::wstring CReadAworkSys::GetWiringTerminalTableSeparatorFormat() {
     return Text(kWiringTerminalTableSeparatorFormat);
 }
-int CReadAworkSys::GetWiringBlocksExplodable() { return Int(kWiringBlocksExplodable); }
+int CReadAworkSys::GetWiringBlocksExplodable() {
+    return Int(kWiringBlocksExplodable);
+}

@@ -17,8 +17,12 @@ std::wstring FirstLine(const wchar_t* relativePath) {
 
 } // namespace
 
-std::wstring GetRecentContainerPath() { return FirstLine(L"Data\\recent.dat"); }
-std::wstring GetDefaultContainerPath() { return FirstLine(L"Data\\default.dat"); }
+std::wstring GetRecentContainerPath() {
+    return FirstLine(L"Data\\recent.dat");
+}
+std::wstring GetDefaultContainerPath() {
+    return FirstLine(L"Data\\default.dat");
+}
 
 int SetRecentContainerPath(const std::wstring& strManageFilePath) {
     return CEditOprt::WriteTextFile(FilePath(L"Data\\recent.dat"), strManageFilePath);

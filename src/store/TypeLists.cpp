@@ -8,13 +8,20 @@
 namespace {
 
 const std::vector<std::wstring> kBuiltInTerminalTypes = {
-    L"普通端子:,6.2",          L"光隔端子:,6.2",       L"光藕端子:,6.2",
-    L"电流端子:粗线,8.2",      L"试验端子:粗线,8.2",   L"熔断器端子:熔断器符号,6.2",
-    L"保险端子:熔断器符号,6.2", L"电压端子:▽,6.2",      L"刀闸端子:＆,6.2",
-    L"双进双出端子:＃,6.2",    L"双进双出刀闸端子:＃＆,6.2",
+    L"普通端子:,6.2",
+    L"光隔端子:,6.2",
+    L"光藕端子:,6.2",
+    L"电流端子:粗线,8.2",
+    L"试验端子:粗线,8.2",
+    L"熔断器端子:熔断器符号,6.2",
+    L"保险端子:熔断器符号,6.2",
+    L"电压端子:▽,6.2",
+    L"刀闸端子:＆,6.2",
+    L"双进双出端子:＃,6.2",
+    L"双进双出刀闸端子:＃＆,6.2",
 };
 const std::vector<std::wstring> kBuiltInWireTypes = {
-    L"三芯屏蔽线:@",       L"屏蔽双绞线:*",         L"4*0.5mm屏蔽线:★",
+    L"三芯屏蔽线:@",       L"屏蔽双绞线:*",        L"4*0.5mm屏蔽线:★",
     L"9芯单头(孔)DB9线:◆", L"≥8芯单头(孔)DB9线:◇", L"9芯单头(针)DB9线:■",
 };
 const std::vector<std::wstring> kBuiltInCircuitTypes = {L"电流回路:", L"电压回路:", L"普通回路:"};
@@ -103,8 +110,8 @@ void ReadTerminalTypes(std::vector<std::wstring>& names, std::vector<std::wstrin
     widths.clear();
     rests.clear();
     std::vector<std::wstring> lines = ReadListFile(L"Data\\DZBDZLXFH.txt");
-    if (lines.empty() || (lines[0].find(L',') == std::wstring::npos &&
-                          lines[0].find(L'，') == std::wstring::npos))
+    if (lines.empty() ||
+        (lines[0].find(L',') == std::wstring::npos && lines[0].find(L'，') == std::wstring::npos))
         lines = kBuiltInTerminalTypes;
     for (const std::wstring& strLine : lines) {
         TerminalTypeFields fields = ParseTerminalTypeLine(strLine);

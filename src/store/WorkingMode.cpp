@@ -29,7 +29,9 @@ int GetErpOrCadMode() {
     return g_nMode;
 }
 
-int IsErpMode() { return GetErpOrCadMode() == 1 ? 1 : 0; }
+int IsErpMode() {
+    return GetErpOrCadMode() == 1 ? 1 : 0;
+}
 
 void ResetErpOrCadMode() {
     g_bModeKnown = 0;

@@ -12,7 +12,8 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-std::vector<std::string> Violations(const std::regex& include, const std::vector<std::string>& allowed) {
+std::vector<std::string> Violations(const std::regex& include,
+                                    const std::vector<std::string>& allowed) {
     std::vector<std::string> found;
     stdfs::path src = stdfs::path(OV_SOURCE_DIR) / "src";
     for (const auto& entry : stdfs::recursive_directory_iterator(src)) {
@@ -37,7 +38,8 @@ std::vector<std::string> Violations(const std::regex& include, const std::vector
 } // namespace
 
 TEST(Layering, OutsideLibrariesStayBehindThePlatformLayer) {
-    std::regex libraries(R"(#\s*include\s*[<"](curl/|sqlite3\.h|sql\.h|sqlext\.h|sqltypes\.h|pugixml|iconv\.h))");
+    std::regex libraries(
+        R"(#\s*include\s*[<"](curl/|sqlite3\.h|sql\.h|sqlext\.h|sqltypes\.h|pugixml|iconv\.h))");
     EXPECT_EQ(Violations(libraries, {"platform/"}), std::vector<std::string>{});
 }
 
@@ -47,11 +49,12 @@ TEST(Layering, TheToolkitStaysInItsBackendAndTheHosts) {
 }
 
 TEST(Layering, ThePlatformKnowsNothingOfTheModule) {
-    std::regex module(R"(#\s*include\s*"(frame|records|manager|drawing|server|store|controls|suite)/)");
+    std::regex module(
+        R"(#\s*include\s*"(frame|records|manager|drawing|server|store|controls|suite)/)");
     std::vector<std::string> found;
-    for (const std::string& line : Violations(module, {"frame/", "records/", "manager/", "drawing/",
-                                                       "server/", "store/", "controls/", "suite/",
-                                                       "hosts/"}))
+    for (const std::string& line :
+         Violations(module, {"frame/", "records/", "manager/", "drawing/", "server/", "store/",
+                             "controls/", "suite/", "hosts/"}))
         found.push_back(line);
     EXPECT_EQ(found, std::vector<std::string>{});
 }

@@ -57,7 +57,8 @@ TEST(HistoryDataOprt, ShortFilesReplaceTheirEntriesLongFilesAreKeptWhole) {
     }
     lines[299] = L"7";
     std::string expected = ovtest::Cp936Lines(lines);
-    EXPECT_EQ(installation.ReadBytes(L"LocalData\\HistoryData.txt"), expected.substr(0, expected.size() - 2));
+    EXPECT_EQ(installation.ReadBytes(L"LocalData\\HistoryData.txt"),
+              expected.substr(0, expected.size() - 2));
 }
 
 TEST(HistoryDataOprt, SettersFormatAndIgnoreIndicesOutsideTheList) {

@@ -88,7 +88,8 @@ TEST(FileStyleList, ReadsTheListAndReportsAMissingFile) {
     EXPECT_EQ(cad::CommandLine::Instance().Text(),
               L"\n项目设备类型文件“" + installation.Path(L"Data\\filestyle.dat") + L"”已被破坏!\n");
 
-    installation.WriteBytes(L"Data\\filestyle.dat", Cp936Lines({L"YL(原理图)", L"bad", L"yl(小写)", L"PM(屏面布置图)"}));
+    installation.WriteBytes(L"Data\\filestyle.dat",
+                            Cp936Lines({L"YL(原理图)", L"bad", L"yl(小写)", L"PM(屏面布置图)"}));
     EXPECT_EQ(ReadFileStyleList(styles), 1);
     EXPECT_EQ(styles.size(), 3u);
     std::wstring description;
@@ -120,7 +121,8 @@ TEST(RememberedContainers, FirstLinesOfRecentAndDefault) {
     EXPECT_EQ(GetDefaultContainerPath(), L"");
     ASSERT_EQ(SetDefaultContainerPath(L"\\d\\工程\\设备A\\设备A.prj"), 1);
     EXPECT_EQ(GetDefaultContainerPath(), L"\\d\\工程\\设备A\\设备A.prj");
-    EXPECT_EQ(installation.ReadBytes(L"Data\\default.dat"), ovtest::Cp936(L"\\d\\工程\\设备A\\设备A.prj"));
+    EXPECT_EQ(installation.ReadBytes(L"Data\\default.dat"),
+              ovtest::Cp936(L"\\d\\工程\\设备A\\设备A.prj"));
     installation.WriteBytes(L"Data\\recent.dat", ovtest::Cp936(L"\\d\\P\\P.itm\r\nsecond\r\n"));
     EXPECT_EQ(GetRecentContainerPath(), L"\\d\\P\\P.itm");
 }

@@ -1,5 +1,5 @@
-#include "platform/cad/CommandLine.h"
 #include "store/ReadAworkSys.h"
+#include "platform/cad/CommandLine.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -39,9 +39,10 @@ TEST(ReadAworkSys, MissingFileSaysWhyAndGivesEveryDefault) {
 
 TEST(ReadAworkSys, ValuesLoseTheirBlanksExceptTheTextStyle) {
     TempInstallation installation;
-    WriteAwork(installation, {L"外框宽度: 3 0", L"默认文字样式: 仿宋 GB2312 ", L"标题栏类型: 国标 A3",
-                              L"外框宽度: 99"},
-               "\n");
+    WriteAwork(
+        installation,
+        {L"外框宽度: 3 0", L"默认文字样式: 仿宋 GB2312 ", L"标题栏类型: 国标 A3", L"外框宽度: 99"},
+        "\n");
     CReadAworkSys settings;
     EXPECT_DOUBLE_EQ(settings.GetOuterFrameWidth(), 30.0) << "first line wins, blanks removed";
     EXPECT_EQ(settings.GetDefaultTextStyle(), L"仿宋 GB2312 ");
@@ -52,9 +53,9 @@ TEST(ReadAworkSys, ValuesLoseTheirBlanksExceptTheTextStyle) {
 
 TEST(ReadAworkSys, RulesOfTheRealValues) {
     TempInstallation installation;
-    WriteAwork(installation, {L"外框宽度: -3", L"外框高度: 30", L"元件线号到线距离: -0.5",
-                              L"元件接线线长: -2", L"元件布置标头圆圈直径: abc",
-                              L"电路图图块允许炸开: abc"});
+    WriteAwork(installation,
+               {L"外框宽度: -3", L"外框高度: 30", L"元件线号到线距离: -0.5", L"元件接线线长: -2",
+                L"元件布置标头圆圈直径: abc", L"电路图图块允许炸开: abc"});
     CReadAworkSys settings;
     EXPECT_DOUBLE_EQ(settings.GetOuterFrameWidth(), 21.0);
     EXPECT_DOUBLE_EQ(settings.GetOuterFrameHeight(), 30.0);
@@ -70,8 +71,9 @@ TEST(ReadAworkSys, RulesOfTheRealValues) {
 
 TEST(ReadAworkSys, TextTests) {
     TempInstallation installation;
-    WriteAwork(installation, {L"接线连线自适应标识: 是的", L"继保端子及装置标号与端号之间加分隔符: 10",
-                              L"同元件引脚接线方式:短线方式"});
+    WriteAwork(installation,
+               {L"接线连线自适应标识: 是的", L"继保端子及装置标号与端号之间加分隔符: 10",
+                L"同元件引脚接线方式:短线方式"});
     CReadAworkSys settings;
     EXPECT_EQ(settings.IsAdaptiveWiring(), 1);
     EXPECT_EQ(settings.HasProtectionLabelSeparator(), 0);
@@ -82,8 +84,8 @@ TEST(ReadAworkSys, VersionTwoFixesSixKeysAndModeTwoTurnsTheVersionSwitchOff) {
     TempInstallation::Options options;
     options.version = "2";
     TempInstallation versionTwo(options);
-    WriteAwork(versionTwo, {L"软件当前版本: 0", L"是否是继电保护版: 1", L"继电保护端子作为普通端子: 0",
-                            L"接线图图块允许炸开: 0"});
+    WriteAwork(versionTwo, {L"软件当前版本: 0", L"是否是继电保护版: 1",
+                            L"继电保护端子作为普通端子: 0", L"接线图图块允许炸开: 0"});
     CReadAworkSys fixed;
     EXPECT_EQ(fixed.GetSoftCurVersion(), 1);
     EXPECT_EQ(fixed.GetIsRelayProtectionVersion(), 0);

@@ -23,11 +23,13 @@ TEST(InstallPath, FoldersKindServerVersionAndCodePageFromTheDescription) {
     TempInstallation installation;
     installation.WriteBytes(L"Installation.ini",
                             "# comment\nMainFolder=.\nLocalFolder=local/\nCommonResourceFolder=" +
-                                shared.Native().string() + "/\nKind=2\nServer=1\nVersion=2\nCodePage=GB18030\n");
+                                shared.Native().string() +
+                                "/\nKind=2\nServer=1\nVersion=2\nCodePage=GB18030\n");
     ASSERT_EQ(Ov2002ReloadInstallation(), 1);
     EXPECT_EQ(std::wstring(GetInstallPath_TL()), installation.Logical());
     EXPECT_EQ(std::wstring(GetTessalLocalInstallPath()), installation.Path(L"local"));
-    EXPECT_EQ(std::wstring(GetTessalCommonResInstallPath()), shared.Logical()) << "no trailing backslash";
+    EXPECT_EQ(std::wstring(GetTessalCommonResInstallPath()), shared.Logical())
+        << "no trailing backslash";
     EXPECT_EQ(GetCurTessalInstallStyle(), 2);
     EXPECT_EQ(IsServerTessal(), 1);
     EXPECT_EQ(std::wstring(OvGetTessalCurVer()), L"2");

@@ -38,7 +38,9 @@ TempFolder::~TempFolder() {
     stdfs::remove_all(m_native, ignored);
 }
 
-std::wstring TempFolder::Logical() const { return fs::ToLogical(m_native); }
+std::wstring TempFolder::Logical() const {
+    return fs::ToLogical(m_native);
+}
 
 std::wstring TempFolder::Path(const std::wstring& relative) const {
     return relative.empty() ? Logical() : Logical() + L"\\" + relative;

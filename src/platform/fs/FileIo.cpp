@@ -134,6 +134,8 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
     return true;
 }
 
-void FailWritesBeforeRenameForTesting(int count) { g_failBeforeRename = count; }
+void FailWritesBeforeRenameForTesting(int count) {
+    g_failBeforeRename = count;
+}
 
 } // namespace fs

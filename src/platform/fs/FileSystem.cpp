@@ -72,8 +72,12 @@ stdfs::path ResolveFolder(const std::wstring& folder) {
 
 } // namespace
 
-int LastError() { return t_lastError; }
-void SetLastError(int error) { t_lastError = error; }
+int LastError() {
+    return t_lastError;
+}
+void SetLastError(int error) {
+    t_lastError = error;
+}
 
 std::wstring ErrorText(int error) {
     char buffer[256] = {};
@@ -110,7 +114,9 @@ stdfs::path Resolve(std::wstring_view logical) {
     return current;
 }
 
-bool Exists(std::wstring_view logical) { return !logical.empty() && EntryExists(Resolve(logical)); }
+bool Exists(std::wstring_view logical) {
+    return !logical.empty() && EntryExists(Resolve(logical));
+}
 
 bool IsFolder(std::wstring_view logical) {
     std::error_code error;

@@ -29,7 +29,8 @@ enum class EntryKind { Any, Files, Folders };
 
 // Wildcard search in one folder ("\P\*.dwg"): the logical paths of the matching entries, by
 // name. A last component without wildcards finds that entry alone.
-std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKind kind = EntryKind::Any);
+std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern,
+                                      EntryKind kind = EntryKind::Any);
 
 // Whether a search for the pattern finds anything, as Windows' FindFirstFile answers it: the
 // entries "." and ".." of an existing folder match "*" and "*.*", so "\P\*.*" is true for any

@@ -124,7 +124,8 @@ const CodePage::Tables* CodePage::LookupTables() const {
             tables->reverse.emplace(tables->single[b], static_cast<unsigned short>(b));
     for (unsigned l = 0x80; l < 0x100; ++l)
         for (unsigned t = 0; t < 0x100 && tables->lead[l]; ++t)
-            if (wchar_t c = tables->Pair(static_cast<unsigned char>(l), static_cast<unsigned char>(t)))
+            if (wchar_t c =
+                    tables->Pair(static_cast<unsigned char>(l), static_cast<unsigned char>(t)))
                 tables->reverse.emplace(c, static_cast<unsigned short>(l << 8 | t));
     m_tables = std::move(tables);
     return m_tables.get();
@@ -163,7 +164,8 @@ std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!conv.IsOpen()) {
         for (unsigned char b : bytes)
-            out.push_back(b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kEscapedByteBase + b));
+            out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
+                                   : static_cast<wchar_t>(kEscapedByteBase + b));
         return out;
     }
     std::vector<wchar_t> buffer(bytes.size() + 16);
@@ -183,7 +185,8 @@ std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
             continue;
         // EILSEQ or a sequence cut off at the end: escape one byte and go on after it.
         unsigned char b = data[pos];
-        out.push_back(b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kEscapedByteBase + b));
+        out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
+                               : static_cast<wchar_t>(kEscapedByteBase + b));
         ++pos;
         conv.Reset();
     }

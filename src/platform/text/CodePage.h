@@ -15,7 +15,9 @@
 namespace text {
 
 inline constexpr wchar_t kEscapedByteBase = 0xDC00;
-inline bool IsEscapedByte(wchar_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+inline bool IsEscapedByte(wchar_t c) {
+    return c >= 0xDC80 && c <= 0xDCFF;
+}
 
 class CodePage {
 public:

@@ -17,7 +17,8 @@ bool ReadDecoded(std::wstring_view path, std::wstring& content, TextFileStatus* 
     return ok;
 }
 
-bool WriteEncoded(std::wstring_view path, std::string_view bytes, bool lossy, TextFileStatus* status) {
+bool WriteEncoded(std::wstring_view path, std::string_view bytes, bool lossy,
+                  TextFileStatus* status) {
     int cause = 0;
     bool ok = fs::WriteBytes(path, bytes, &cause);
     if (status) {
@@ -59,7 +60,8 @@ bool ReadTextFile(std::wstring_view path, std::wstring& content, TextFileStatus*
     return true;
 }
 
-bool ReadTextLines(std::wstring_view path, std::vector<std::wstring>& lines, TextFileStatus* status) {
+bool ReadTextLines(std::wstring_view path, std::vector<std::wstring>& lines,
+                   TextFileStatus* status) {
     std::wstring raw;
     bool ok = ReadDecoded(path, raw, status);
     lines = SplitTextLines(raw);
@@ -102,7 +104,8 @@ std::string EncodeTextLines(const std::vector<std::wstring>& lines, bool* lossy)
     return AnsiCodePage().Encode(joined, lossy);
 }
 
-bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lines, TextFileStatus* status) {
+bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lines,
+                    TextFileStatus* status) {
     bool lossy = false;
     std::string bytes = EncodeTextLines(lines, &lossy);
     return WriteEncoded(path, bytes, lossy, status);

@@ -20,10 +20,12 @@ bool ReadTextFile(std::wstring_view path, std::wstring& content, TextFileStatus*
 bool ReadTextLines(std::wstring_view path, std::vector<std::wstring>& lines,
                    TextFileStatus* status = nullptr);
 // The first line ("" for an empty file).
-bool ReadFirstTextLine(std::wstring_view path, std::wstring& line, TextFileStatus* status = nullptr);
+bool ReadFirstTextLine(std::wstring_view path, std::wstring& line,
+                       TextFileStatus* status = nullptr);
 
 // Writes the text with each line feed stored as CR LF; nothing is added at the end.
-bool WriteTextFile(std::wstring_view path, std::wstring_view content, TextFileStatus* status = nullptr);
+bool WriteTextFile(std::wstring_view path, std::wstring_view content,
+                   TextFileStatus* status = nullptr);
 // Writes each line followed by CR LF.
 bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lines,
                     TextFileStatus* status = nullptr);

@@ -49,7 +49,11 @@ std::wstring FromUtf8(std::string_view bytes) {
     size_t size = bytes.size();
     for (size_t i = 0; i < size;) {
         unsigned char b = data[i];
-        size_t length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        size_t length = b < 0x80           ? 1
+                        : (b >> 5) == 0x6  ? 2
+                        : (b >> 4) == 0xE  ? 3
+                        : (b >> 3) == 0x1E ? 4
+                                           : 0;
         char32_t c = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
         bool valid = length > 0 && i + length <= size;
         for (size_t k = 1; valid && k < length; ++k) {

@@ -11,8 +11,10 @@ namespace {
 // Boxes in a program that has no user interface: said on standard error, answered by default.
 class StandardErrorBackend : public Backend {
 public:
-    int MessageBox(Window*, const std::wstring& text, const std::wstring& caption, unsigned flags) override {
-        std::fprintf(stderr, "[%s] %s\n", text::ToUtf8(caption).c_str(), text::ToUtf8(text).c_str());
+    int MessageBox(Window*, const std::wstring& text, const std::wstring& caption,
+                   unsigned flags) override {
+        std::fprintf(stderr, "[%s] %s\n", text::ToUtf8(caption).c_str(),
+                     text::ToUtf8(text).c_str());
         return DefaultAnswer(flags);
     }
 };
@@ -23,8 +25,8 @@ Backend* g_backend = nullptr;
 
 int DefaultAnswer(unsigned flags) {
     static const int kButtons[][3] = {
-        {IDOK, IDOK, IDOK},        {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
-        {IDYES, IDNO, IDCANCEL},   {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
+        {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+        {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
     };
     unsigned type = flags & MB_TYPEMASK;
     if (type > 5)
@@ -77,7 +79,9 @@ Backend& CurrentBackend() {
     return g_backend ? *g_backend : fallback;
 }
 
-void SetBackend(Backend* backend) { g_backend = backend; }
+void SetBackend(Backend* backend) {
+    g_backend = backend;
+}
 
 int MessageBox(Window* owner, std::wstring_view text, std::wstring_view caption, unsigned flags) {
     return CurrentBackend().MessageBox(owner, std::wstring(text), std::wstring(caption), flags);

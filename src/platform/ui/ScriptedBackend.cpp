@@ -2,9 +2,13 @@
 
 namespace ui {
 
-ScriptedBackend::ScriptedBackend() : m_previous(&CurrentBackend()) { SetBackend(this); }
+ScriptedBackend::ScriptedBackend() : m_previous(&CurrentBackend()) {
+    SetBackend(this);
+}
 
-ScriptedBackend::~ScriptedBackend() { SetBackend(m_previous); }
+ScriptedBackend::~ScriptedBackend() {
+    SetBackend(m_previous);
+}
 
 void ScriptedBackend::Clear() {
     m_answers.clear();

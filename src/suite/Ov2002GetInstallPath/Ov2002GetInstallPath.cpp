@@ -50,7 +50,8 @@ std::wstring FolderOf(const std::wstring& home, const std::wstring& value) {
 
 std::wstring HomeFolder() {
     const char* fromEnvironment = std::getenv("OVMANAGE_HOME");
-    std::filesystem::path home = (fromEnvironment && *fromEnvironment) ? fromEnvironment : OV_BUNDLED_HOME;
+    std::filesystem::path home =
+        (fromEnvironment && *fromEnvironment) ? fromEnvironment : OV_BUNDLED_HOME;
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(home, error);
     return WithoutTrailingBackslash(fs::ToLogical((error ? home : absolute).lexically_normal()));
@@ -60,7 +61,8 @@ int Load() {
     Installation installation;
     installation.loaded = true;
     installation.home = HomeFolder();
-    installation.mainFolder = installation.localFolder = installation.commonResFolder = installation.home;
+    installation.mainFolder = installation.localFolder = installation.commonResFolder =
+        installation.home;
     std::string codePage = "CP936";
 
     int ok = 1;
@@ -114,11 +116,27 @@ const Installation& Current() {
 
 } // namespace
 
-const wchar_t* GetInstallPath_TL() { return Current().mainFolder.c_str(); }
-const wchar_t* GetTessalLocalInstallPath() { return Current().localFolder.c_str(); }
-const wchar_t* GetTessalCommonResInstallPath() { return Current().commonResFolder.c_str(); }
-int GetCurTessalInstallStyle() { return Current().kind; }
-int IsServerTessal() { return Current().server; }
-const wchar_t* OvGetTessalCurVer() { return Current().version.c_str(); }
-int Ov2002ReloadInstallation() { return Load(); }
-const wchar_t* Ov2002GetInstallationHome() { return Current().home.c_str(); }
+const wchar_t* GetInstallPath_TL() {
+    return Current().mainFolder.c_str();
+}
+const wchar_t* GetTessalLocalInstallPath() {
+    return Current().localFolder.c_str();
+}
+const wchar_t* GetTessalCommonResInstallPath() {
+    return Current().commonResFolder.c_str();
+}
+int GetCurTessalInstallStyle() {
+    return Current().kind;
+}
+int IsServerTessal() {
+    return Current().server;
+}
+const wchar_t* OvGetTessalCurVer() {
+    return Current().version.c_str();
+}
+int Ov2002ReloadInstallation() {
+    return Load();
+}
+const wchar_t* Ov2002GetInstallationHome() {
+    return Current().home.c_str();
+}

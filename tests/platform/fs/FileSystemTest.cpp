@@ -17,7 +17,8 @@ TEST(FileSystem, ResolvesEveryComponentWithoutRegardToCase) {
     folder.WriteBytes(L"Project\\Sub\\P.ITM", "x");
     EXPECT_TRUE(fs::IsFile(folder.Path(L"project\\SUB\\p.itm")));
     EXPECT_TRUE(fs::IsFolder(folder.Path(L"PROJECT\\sub")));
-    EXPECT_EQ(fs::Resolve(folder.Path(L"project\\sub\\new.dwg")), folder.NativePath(L"Project\\Sub\\new.dwg"));
+    EXPECT_EQ(fs::Resolve(folder.Path(L"project\\sub\\new.dwg")),
+              folder.NativePath(L"Project\\Sub\\new.dwg"));
     EXPECT_FALSE(fs::Exists(folder.Path(L"project\\sub\\p.itm\\")));
     EXPECT_FALSE(fs::Exists(L""));
 }

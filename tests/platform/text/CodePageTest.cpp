@@ -24,7 +24,8 @@ TEST(CodePage, DecodesAndEncodesChineseAndAscii) {
 TEST(CodePage, InvalidBytesDecodeToEscapesAndRoundTrip) {
     CodePage cp936("CP936");
     // A lone lead byte at the end, an invalid trail byte, and 0xFF, which starts nothing.
-    const std::string bytes = std::string("ok\xB9", 3) + "\x81\x7F" + "\xFF" + kGongChengMingCheng + "\xB9";
+    const std::string bytes =
+        std::string("ok\xB9", 3) + "\x81\x7F" + "\xFF" + kGongChengMingCheng + "\xB9";
     std::wstring decoded = cp936.Decode(bytes);
     EXPECT_EQ(decoded.substr(0, 2), L"ok");
     EXPECT_TRUE(text::IsEscapedByte(decoded.back()));
@@ -50,7 +51,8 @@ TEST(CodePage, MultiByteCodePagesWithoutTablesStillWork) {
     std::string bytes = gb18030.Encode(L"工程•✓");
     EXPECT_EQ(gb18030.Decode(bytes), L"工程•✓");
     CodePage utf8("UTF-8");
-    EXPECT_EQ(utf8.Decode(std::string("a\xE5\xB7\xA5\xFF", 5)), std::wstring(L"a工") + wchar_t(0xDCFF));
+    EXPECT_EQ(utf8.Decode(std::string("a\xE5\xB7\xA5\xFF", 5)),
+              std::wstring(L"a工") + wchar_t(0xDCFF));
 }
 
 TEST(CodePage, UnknownNamesAreRefusedAndTheCurrentOneStays) {
@@ -67,6 +69,7 @@ TEST(Utf8, EscapedBytesTravelAsRawBytesAndBadSequencesEscape) {
     std::wstring decoded = text::FromUtf8(nonUtf8Name);
     EXPECT_EQ(text::ToUtf8(decoded), nonUtf8Name);
     EXPECT_EQ(text::FromUtf8("\xE5\xB7\xA5"), L"工");
-    EXPECT_EQ(text::FromUtf8("\xC0\x80"), std::wstring({wchar_t(0xDCC0), wchar_t(0xDC80)})); // overlong
+    EXPECT_EQ(text::FromUtf8("\xC0\x80"),
+              std::wstring({wchar_t(0xDCC0), wchar_t(0xDC80)})); // overlong
     EXPECT_EQ(text::ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
 }

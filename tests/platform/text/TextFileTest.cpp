@@ -1,5 +1,5 @@
-#include "platform/fs/FileIo.h"
 #include "platform/text/TextFile.h"
+#include "platform/fs/FileIo.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ using ovtest::TempFolder;
 
 TEST(TextFile, ReadsCrLfAndBareLfLinesAlike) {
     TempFolder folder;
-    folder.WriteBytes(L"crlf.txt", Cp936(L"工程名称\r\n\r\n值") );
+    folder.WriteBytes(L"crlf.txt", Cp936(L"工程名称\r\n\r\n值"));
     folder.WriteBytes(L"lf.txt", Cp936(L"工程名称\n\n值\n"));
     folder.WriteBytes(L"cr.txt", "a\rb\r\n");
     std::vector<std::wstring> crlf, lf, cr;

@@ -1,5 +1,5 @@
-#include "platform/text/Format.h"
 #include "platform/text/WideString.h"
+#include "platform/text/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +41,9 @@ TEST(Format, PrintfFormatsWithWideStrings) {
     EXPECT_EQ(text::Format(L"说明%d", 3), L"说明3");
     EXPECT_EQ(text::Format(L"%2.2d", 5), L"05");
     EXPECT_EQ(text::Format(L"%.2f", 6.2), L"6.20");
-    EXPECT_EQ(text::Format(L"\n文件\"%s\"已经保存在%s\"%s\"中\n", std::wstring(L"A.dwg"), L"项目", L"P"),
-              L"\n文件\"A.dwg\"已经保存在项目\"P\"中\n");
+    EXPECT_EQ(
+        text::Format(L"\n文件\"%s\"已经保存在%s\"%s\"中\n", std::wstring(L"A.dwg"), L"项目", L"P"),
+        L"\n文件\"A.dwg\"已经保存在项目\"P\"中\n");
     EXPECT_EQ(text::Format(L"100%%"), L"100%");
     // A format that does not fit its arguments comes back as written instead of throwing.
     EXPECT_EQ(text::Format(L"%d", std::wstring(L"x")), L"%d");
