@@ -1,0 +1,3 @@
+#include "suite/OvXmInfo/AllStyNameInfo.h"
+
+void CAllStyNameInfo::SetStyleFileName(const std::wstring& strFolder) { m_strStyleFolder = strFolder; }
