@@ -24,7 +24,7 @@ bench: release
 	@for program in build/release/bench/*_bench; do echo "== $$program"; $$program; done
 
 format:
-	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+	@clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
 clean:
 	@rm -rf build
