@@ -8,7 +8,7 @@
 #include "store/MdbStatements.h"
 #include "store/StoreMessages.h"
 
-#include <set>
+#include <algorithm>
 
 namespace {
 
@@ -96,18 +96,16 @@ int COperateMdb::GetFieldValues(const std::wstring& strTable, const std::wstring
         return 0;
     }
     std::wstring strValue;
-    std::set<std::wstring> sortedValues;
-    if (!bSorted)
-        arrValues.reserve(rows.rows.size());
+    arrValues.reserve(rows.rows.size());
     for (const std::vector<db::Value>& row : rows.rows) {
         strValue = mdb::TextForType(row[0], nType, strValue);
-        if (bSorted)
-            sortedValues.insert(strValue);
-        else
-            arrValues.push_back(strValue);
+        arrValues.push_back(strValue);
     }
-    if (bSorted)
-        arrValues.assign(sortedValues.begin(), sortedValues.end());
+    if (bSorted) {
+        // Distinct values in ascending order of their characters.
+        std::sort(arrValues.begin(), arrValues.end());
+        arrValues.erase(std::unique(arrValues.begin(), arrValues.end()), arrValues.end());
+    }
     return 1;
 }
 
