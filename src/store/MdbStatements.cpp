@@ -57,16 +57,6 @@ double RealOf(const db::Value& value) {
     return 0;
 }
 
-std::wstring PlainTextOf(const db::Value& value) {
-    if (const auto* strText = std::get_if<std::wstring>(&value))
-        return *strText;
-    if (const auto* integer = std::get_if<long long>(&value))
-        return std::to_wstring(*integer);
-    if (const auto* real = std::get_if<double>(&value))
-        return fmt::format(L"{}", *real);
-    return {};
-}
-
 } // namespace
 
 std::wstring QuoteName(std::wstring_view strName) {
@@ -119,7 +109,7 @@ std::wstring TextForType(const db::Value& value, int nType, const std::wstring& 
     case kMdbBoolean:
         return text::Format(L"%d", std::llabs(static_cast<long long>(IntegerOf(value))));
     default:
-        return PlainTextOf(value);
+        return db::ToText(value);
     }
 }
 
@@ -128,7 +118,7 @@ std::wstring TextOf(const db::Value& value) {
         return text::Format(L"%d", *integer);
     if (const auto* real = std::get_if<double>(&value))
         return text::Format(L"%.2f", *real);
-    return PlainTextOf(value);
+    return db::ToText(value);
 }
 
 bool AppendConditions(const std::wstring& strTable, const std::vector<std::wstring>& arrFields,

@@ -27,16 +27,6 @@ std::wstring ConnectionValue(const std::wstring& strValue) {
     return L"{" + text::ReplaceAll(strValue, L"}", L"}}") + L"}";
 }
 
-std::wstring TextOf(const db::Value& value) {
-    if (const auto* strText = std::get_if<std::wstring>(&value))
-        return *strText;
-    if (const auto* integer = std::get_if<long long>(&value))
-        return std::to_wstring(*integer);
-    if (const auto* real = std::get_if<double>(&value))
-        return fmt::format(L"{}", *real);
-    return {};
-}
-
 // Fills parallel lists from the records' columns.
 void SplitColumns(const PdmRecords& records, std::vector<std::vector<std::wstring>*> lists) {
     for (const std::vector<std::wstring>& row : records.rows)
@@ -117,7 +107,7 @@ int CPdmDatabase::Query(const std::wstring& strStatement, const std::vector<db::
     for (const std::vector<db::Value>& row : rows.rows) {
         std::vector<std::wstring>& texts = records->rows.emplace_back();
         for (int index : indexes)
-            texts.push_back(TextOf(row[index]));
+            texts.push_back(db::ToText(row[index]));
     }
     if (rawRows)
         *rawRows = std::move(rows);
@@ -190,7 +180,7 @@ int CPdmDatabase::CheckUserLogin(const std::wstring& strUser, const std::wstring
     }
     if (rows.rows.empty() || db::IsNull(rows.rows[0][nPassword]))
         return 2;
-    return text::Trim(TextOf(rows.rows[0][nPassword])) == strPassword ? 1 : 3;
+    return text::Trim(db::ToText(rows.rows[0][nPassword])) == strPassword ? 1 : 3;
 }
 
 int CPdmDatabase::GetUserNames(std::vector<std::wstring>& arrUserNames) {
@@ -206,7 +196,7 @@ int CPdmDatabase::GetUserNames(std::vector<std::wstring>& arrUserNames) {
     }
     int nName = rows.Column(L"UserLogName");
     for (const std::vector<db::Value>& row : rows.rows)
-        if (nName >= 0 && !db::IsNull(row[nName]) && !TextOf(row[nName]).empty())
-            arrUserNames.push_back(TextOf(row[nName]));
+        if (nName >= 0 && !db::IsNull(row[nName]) && !db::ToText(row[nName]).empty())
+            arrUserNames.push_back(db::ToText(row[nName]));
     return 1;
 }

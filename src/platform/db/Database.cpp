@@ -5,7 +5,19 @@
 
 #include <fstream>
 
+#include <fmt/xchar.h>
+
 namespace db {
+
+std::wstring ToText(const Value& value) {
+    if (const auto* text = std::get_if<std::wstring>(&value))
+        return *text;
+    if (const auto* integer = std::get_if<long long>(&value))
+        return std::to_wstring(*integer);
+    if (const auto* real = std::get_if<double>(&value))
+        return fmt::format(L"{}", *real);
+    return {};
+}
 
 int Rows::Column(std::wstring_view name) const {
     for (size_t i = 0; i < columns.size(); ++i)

@@ -27,6 +27,10 @@ inline bool IsNull(const Value& value) {
     return std::holds_alternative<std::monostate>(value);
 }
 
+// A value as plain text: text as it is, integers in decimal, reals in their shortest exact
+// form; NULL and bytes give "".
+std::wstring ToText(const Value& value);
+
 // The rows of a query, each with one value per column.
 struct Rows {
     std::vector<std::wstring> columns;

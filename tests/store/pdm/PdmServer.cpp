@@ -62,17 +62,23 @@ void PdmServerTest::WriteSettings(const std::string& port) {
     m_installation.WriteBytes(L"Data\\PdmDatabaseSettings2.txt", settings(L"pdmusers"));
 }
 
-std::string PdmServerTest::ClosedPort() {
-    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+int PdmServerTest::BindLoopback(std::string& port) {
+    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("no free port");
-    ::close(listener);
-    return std::to_string(ntohs(address.sin_port));
+    if (::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        throw std::runtime_error("no free port on 127.0.0.1");
+    port = std::to_string(ntohs(address.sin_port));
+    return socket;
+}
+
+std::string PdmServerTest::ClosedPort() {
+    std::string port;
+    ::close(BindLoopback(port));
+    return port;
 }
 
 } // namespace ovtest

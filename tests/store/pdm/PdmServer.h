@@ -22,6 +22,8 @@ protected:
     void WriteSettings(const std::string& port = {});
 
     static std::string ServerPort();
+    // A socket bound to a free port on 127.0.0.1, and that port.
+    static int BindLoopback(std::string& port);
     // A port on 127.0.0.1 where nothing listens.
     static std::string ClosedPort();
 
