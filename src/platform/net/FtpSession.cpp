@@ -114,8 +114,11 @@ FtpStatus FtpSession::Open(const FtpLogin& login) {
         login.host.find(L':') != std::wstring::npos ? L"[" + login.host + L"]" : login.host;
     m_origin = "ftp://" + Ascii(host) + ":" + std::to_string(login.port > 0 ? login.port : 21);
     m_curl = curl_easy_init();
-    if (m_curl == nullptr)
+    m_multi = curl_multi_init();
+    if (m_curl == nullptr || m_multi == nullptr) {
+        Close();
         return Failure(L"Cannot start an FTP session", CURLE_FAILED_INIT);
+    }
 
     FtpStatus status;
     int attempts = login.connectAttempts > 0 ? login.connectAttempts : 1;
@@ -146,8 +149,12 @@ FtpStatus FtpSession::Open(const FtpLogin& login) {
 }
 
 void FtpSession::Close() {
+    // The connection lives in the multi handle's cache: cleaning that up logs out.
+    if (m_multi != nullptr)
+        curl_multi_cleanup(static_cast<CURLM*>(m_multi));
     if (m_curl != nullptr)
         curl_easy_cleanup(Handle(m_curl));
+    m_multi = nullptr;
     m_curl = nullptr;
     m_open = false;
     m_current = L"\\";
@@ -279,7 +286,7 @@ FtpStatus FtpSession::Perform(Request& request) {
     if (commands != nullptr)
         curl_easy_setopt(curl, CURLOPT_QUOTE, commands);
 
-    CURLcode code = curl_easy_perform(curl);
+    CURLcode code = static_cast<CURLcode>(Run(curl));
     curl_slist_free_all(commands);
     // The handle outlives this frame (its QUIT at Close still runs under the time-outs set
     // here), so it must not keep pointers into it.
@@ -307,6 +314,26 @@ FtpStatus FtpSession::Perform(Request& request) {
         status.text =
             text::AnsiCodePage().Decode(errorText[0] ? errorText : curl_easy_strerror(code));
     return status;
+}
+
+// libcurl 7.88 does not always watch the data connection while it is being opened after PASV,
+// and its own loop then sleeps up to a second per transfer. Driving the transfer ourselves with
+// a short wait keeps every step prompt; the time-outs are still libcurl's.
+int FtpSession::Run(void* easy) {
+    CURLM* multi = static_cast<CURLM*>(m_multi);
+    CURL* curl = Handle(easy);
+    if (curl_multi_add_handle(multi, curl) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    int running = 1;
+    while (curl_multi_perform(multi, &running) == CURLM_OK && running > 0)
+        curl_multi_poll(multi, nullptr, 0, 10, nullptr);
+    CURLcode code = CURLE_FAILED_INIT;
+    int pending = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &pending))
+        if (message->msg == CURLMSG_DONE && message->easy_handle == curl)
+            code = message->data.result;
+    curl_multi_remove_handle(multi, curl);
+    return code;
 }
 
 FtpStatus FtpSession::Transfer(const Target& target, Request& request) {
@@ -383,10 +410,10 @@ FtpStatus FtpSession::Upload(std::wstring_view remote, std::string_view bytes, b
     return Transfer(target, request);
 }
 
-FtpStatus FtpSession::Delete(std::wstring_view remote) {
+FtpStatus FtpSession::Delete(std::wstring_view remote, bool ignoreFailure) {
     Target target;
     FtpStatus status = Resolve(remote, false, target);
-    return status ? RunCommands({"DELE " + target.path}) : status;
+    return status ? RunCommands({(ignoreFailure ? "*DELE " : "DELE ") + target.path}) : status;
 }
 
 FtpStatus FtpSession::Rename(std::wstring_view from, std::wstring_view to) {

@@ -74,7 +74,9 @@ public:
     // Replaces the remote file, or with `append` adds the bytes to its end (APPE): the server
     // appends each transfer whole, so records appended by several clients never mix.
     FtpStatus Upload(std::wstring_view remote, std::string_view bytes, bool append = false);
-    FtpStatus Delete(std::wstring_view remote);
+    // With `ignoreFailure` a file that is not there (or cannot be removed) is no error; the
+    // connection then also stays open, where libcurl drops it after any failed command.
+    FtpStatus Delete(std::wstring_view remote, bool ignoreFailure = false);
     FtpStatus Rename(std::wstring_view from, std::wstring_view to);
     FtpStatus MakeFolder(std::wstring_view remote);
 
@@ -88,10 +90,12 @@ private:
     struct Target;
     FtpStatus Resolve(std::wstring_view remote, bool isFolder, Target& target) const;
     FtpStatus Perform(Request& request);
+    int Run(void* easy);
     FtpStatus RunCommands(const std::vector<std::string>& commands);
     FtpStatus Transfer(const Target& target, Request& request);
 
-    void* m_curl = nullptr; // CURL*, kept for the session so that its connection is reused
+    void* m_curl = nullptr;  // CURL*
+    void* m_multi = nullptr; // CURLM*, whose cache keeps the connection for the whole session
     FtpLogin m_login;
     std::string m_origin; // "ftp://host:port"
     std::wstring m_current = L"\\";
