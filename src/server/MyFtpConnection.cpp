@@ -92,7 +92,8 @@ int CMyFtpConnection::EnsureConnected() {
 // A transfer that fails is tried once more over a new connection: the server may have dropped
 // an idle one. When the server answered that the name is not there, the connection is sound and
 // a new one would hear the same answer, so that case is not retried.
-template <typename Operation> int CMyFtpConnection::RunWithReconnect(Operation operation) {
+int CMyFtpConnection::RunWithReconnect(
+    const std::function<net::FtpStatus(net::FtpSession&)>& operation) {
     if (m_pFtpConnection) {
         m_lastStatus = operation(*m_pFtpConnection);
         if (m_lastStatus || m_lastStatus.IsMissing())

@@ -14,6 +14,7 @@
 
 #include "platform/net/FtpSession.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,7 +69,7 @@ public:
     const net::FtpStatus& GetLastStatus() const { return m_lastStatus; }
 
 private:
-    template <typename Operation> int RunWithReconnect(Operation operation);
+    int RunWithReconnect(const std::function<net::FtpStatus(net::FtpSession&)>& operation);
     int EnsureConnected();
     int DownloadBytes(const std::wstring& strRemote, std::string& bytes);
     int IsNameListed(const std::wstring& strName);

@@ -91,9 +91,9 @@ int CMyFtpConnection::LockServerCatalogue() {
         // The lock is free. Our record is appended rather than stored: when several clients
         // find it free at the same moment, the server keeps every record whole and in order,
         // the first one holds the lock, and the others see that at their next look.
-        m_lastStatus =
-            m_pFtpConnection->Upload(kLock, text::EncodeTextLines(FormatLockRecord(me)), true);
-        if (!m_lastStatus) {
+        std::string record = text::EncodeTextLines(FormatLockRecord(me));
+        if (!RunWithReconnect(
+                [&](net::FtpSession& session) { return session.Upload(kLock, record, true); })) {
             ShowError(text::Format(L"文件 %s 上传失败，请确认是否被其它客户端用户调用！", kLock),
                       ui::MB_ICONEXCLAMATION);
             return 0;
@@ -179,8 +179,9 @@ int CMyFtpConnection::AppendServerLog(std::wstring strMessage) {
         now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec, GetLocalHostId(), strMessage);
     // Appended, not downloaded and stored back: lines that two clients log at the same time
     // must both stay.
-    m_lastStatus = m_pFtpConnection->Upload(kLog, text::EncodeTextLines({strLine}), true);
-    return m_lastStatus ? 1 : 0;
+    std::string line = text::EncodeTextLines({strLine});
+    return RunWithReconnect(
+        [&](net::FtpSession& session) { return session.Upload(kLog, line, true); });
 }
 
 int CMyFtpConnection::CreateCatalogueIfMissing() {

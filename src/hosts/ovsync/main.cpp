@@ -43,6 +43,10 @@ int SendFolder(const std::string& localArgument, const std::string& baseArgument
     strLocal = text::TrimRight(strLocal, L"\\");
     std::wstring strBase =
         text::Trim(text::ReplaceAll(text::FromUtf8(baseArgument), L"/", L"\\"), L"\\");
+    if (!CEditOprt::IsDirExist(strLocal)) {
+        Print(L"No such folder: " + strLocal);
+        return 1;
+    }
     std::wstring strName = CEditOprt::GetLastPathItem(strLocal);
     std::wstring strFolder = strBase.empty() ? strName : CEditOprt::JoinPath(strBase, strName);
     CMyFtpConnection connection;

@@ -195,12 +195,16 @@ FtpStatus FtpSession::Resolve(std::wstring_view remote, bool isFolder, Target& t
         if (escaped == nullptr)
             return Failure(L"Cannot encode the remote name " + std::wstring(remote));
         bool isFile = !isFolder && i + 1 == parts.size();
-        if (isFile)
+        if (isFile) {
             target.url = escaped;
-        else
-            folderUrl += (folderUrl.empty() ? "" : "/") + std::string(escaped);
+        } else {
+            if (!folderUrl.empty())
+                folderUrl += '/';
+            folderUrl += escaped;
+        }
         curl_free(escaped);
-        target.path += "/" + bytes;
+        target.path += '/';
+        target.path += bytes;
         target.segments.push_back(std::move(bytes));
     }
     if (target.path.empty())
