@@ -74,7 +74,8 @@ private:
     int DownloadBytes(const std::wstring& strRemote, std::string& bytes);
     int IsNameListed(const std::wstring& strName);
     int CreateCatalogueIfMissing();
-    int UpdateServerCatalogue(const std::wstring& strFile, const std::wstring& strOprt);
+    // Records a sent file or a made folder ("MOD") in the catalogue, under the lock.
+    int RecordServerChange(const std::wstring& strFile, int bWasUpToDate);
     int UpdateLockedCatalogue(const std::wstring& strFile, const std::wstring& strOprt);
     std::wstring StagingPath(const std::wstring& strName) const;
     std::wstring ClientFilePath(const std::wstring& strName) const;

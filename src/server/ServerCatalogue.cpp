@@ -271,14 +271,16 @@ int CMyFtpConnection::RefreshClientVersion() {
     return CEditOprt::WriteTextFile(ClientFilePath(L"Client_PartLib.xml"), strLine);
 }
 
-int CMyFtpConnection::UpdateServerCatalogue(const std::wstring& strFile,
-                                            const std::wstring& strOprt) {
+int CMyFtpConnection::RecordServerChange(const std::wstring& strFile, int bWasUpToDate) {
     if (!LockServerCatalogue())
         return 0;
-    int bOk = UpdateLockedCatalogue(strFile, strOprt);
+    int bOk = UpdateLockedCatalogue(strFile, L"MOD");
     // Released on every path: a lock left behind after a failure would hold up every client
     // of the site until one of them breaks it.
     UnlockServerCatalogue();
+    // This client's own change must not make it look out of date.
+    if (bOk && bWasUpToDate)
+        RefreshClientVersion();
     return bOk;
 }
 
@@ -334,12 +336,7 @@ int CMyFtpConnection::SendFileToServer(std::wstring strLocal, std::wstring strRe
     int bUpToDate = CheckClientVersion() == 0;
     if (!UploadFile(strLocal, strRemote))
         return 0;
-    if (!UpdateServerCatalogue(strRemote, L"MOD"))
-        return 0;
-    // This client's own change must not make it look out of date.
-    if (bUpToDate)
-        RefreshClientVersion();
-    return 1;
+    return RecordServerChange(strRemote, bUpToDate);
 }
 
 int CMyFtpConnection::CreateServerFolder(std::wstring strBase, std::wstring strName) {
@@ -351,11 +348,7 @@ int CMyFtpConnection::CreateServerFolder(std::wstring strBase, std::wstring strN
         ShowError(text::Format(L"创建目录%s失败！", strPath), ui::MB_ICONEXCLAMATION);
         return 0;
     }
-    if (!UpdateServerCatalogue(strPath, L"MOD"))
-        return 0;
-    if (bUpToDate)
-        RefreshClientVersion();
-    return 1;
+    return RecordServerChange(strPath, bUpToDate);
 }
 
 int CMyFtpConnection::SendFolderToServer(std::wstring strRemoteBase, std::wstring strRemoteFolder,

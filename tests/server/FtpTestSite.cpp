@@ -8,9 +8,7 @@
 
 #include <atomic>
 #include <fstream>
-#include <netinet/in.h>
 #include <sstream>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -35,22 +33,6 @@ int FtpTestPort() {
     return port;
 }
 
-stdfs::path FtpTestRoot() {
-    return StateDir() / "root";
-}
-
-int UnusedLocalPort() {
-    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    socklen_t length = sizeof(address);
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(listener);
-    return ntohs(address.sin_port);
-}
-
 FtpTestSite::FtpTestSite() {
     static std::atomic<int> counter{0};
     m_name = L"site-" + std::to_wstring(::getpid()) + L"-" + std::to_wstring(counter++);
@@ -64,7 +46,7 @@ FtpTestSite::~FtpTestSite() {
 }
 
 stdfs::path FtpTestSite::Native(const std::wstring& relative) const {
-    stdfs::path path = FtpTestRoot() / Cp936(m_name);
+    stdfs::path path = StateDir() / "root" / Cp936(m_name);
     for (const std::wstring& part : text::Split(relative, L"\\"))
         if (!part.empty())
             path /= Cp936(part);

@@ -13,9 +13,8 @@ namespace ovtest {
 
 // The port the fixture's server listens on (a test that cannot read it fails).
 int FtpTestPort();
-std::filesystem::path FtpTestRoot();
 // A port on 127.0.0.1 on which nothing listens: a server that is down.
-int UnusedLocalPort();
+inline constexpr int kUnusedLocalPort = 1;
 
 struct FtpTestLogin {
     std::wstring host = L"127.0.0.1";

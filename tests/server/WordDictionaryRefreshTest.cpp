@@ -23,24 +23,13 @@ TEST(WordDictionaryRefresh, AServerThatIsDownIsNoObstacle) {
     ovtest::TempInstallation installation(ovtest::TempInstallation::Options{.kind = 2});
     ovtest::FtpTestSite site;
     ovtest::FtpTestLogin down;
-    down.port = ovtest::UnusedLocalPort();
+    down.port = ovtest::kUnusedLocalPort;
     site.WriteLoginFile(installation, down);
     installation.WriteBytes(L"Data\\word.mdb", "local words");
     ui::ScriptedBackend boxes;
     EXPECT_EQ(RefreshWordDictionaryFromServer(), 0);
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(installation.ReadBytes(L"Data\\word.mdb"), "local words");
-}
-
-TEST(WordDictionaryRefresh, InstallationsWithoutAServerDoNotAsk) {
-    ovtest::TempInstallation installation;
-    ovtest::FtpTestSite site;
-    site.WriteLoginFile(installation);
-    site.Write(L"Data\\word.mdb", "server words");
-    installation.WriteBytes(L"Data\\word.mdb", "local words");
-    EXPECT_EQ(RefreshWordDictionaryFromServer(), 0);
-    EXPECT_EQ(installation.ReadBytes(L"Data\\word.mdb"), "local words");
-    EXPECT_TRUE(site.LogLines().empty());
 }
 
 } // namespace

@@ -340,7 +340,14 @@ int FtpSession::Run(void* easy) {
     return code;
 }
 
-FtpStatus FtpSession::Transfer(const Target& target, Request& request) {
+// A request on one remote file or folder.
+FtpStatus FtpSession::Transfer(std::wstring_view remote, bool isFolder, Request& request) {
+    if (!m_open)
+        return NotOpen();
+    Target target;
+    FtpStatus status = Resolve(remote, isFolder, target);
+    if (!status)
+        return status;
     request.url = target.url;
     return Perform(request);
 }
@@ -363,15 +370,9 @@ FtpStatus FtpSession::RunCommands(const std::vector<std::string>& commands) {
 }
 
 FtpStatus FtpSession::FolderExists(std::wstring_view folder) {
-    if (!m_open)
-        return NotOpen();
-    Target target;
-    FtpStatus status = Resolve(folder, true, target);
-    if (!status)
-        return status;
     Request request;
     request.nobody = true;
-    return Transfer(target, request);
+    return Transfer(folder, true, request);
 }
 
 FtpStatus FtpSession::SetCurrentFolder(std::wstring_view folder) {
@@ -387,31 +388,19 @@ FtpStatus FtpSession::SetCurrentFolder(std::wstring_view folder) {
 }
 
 FtpStatus FtpSession::Download(std::wstring_view remote, std::string& bytes) {
-    if (!m_open)
-        return NotOpen();
-    Target target;
-    FtpStatus status = Resolve(remote, false, target);
-    if (!status)
-        return status;
     Request request;
-    status = Transfer(target, request);
+    FtpStatus status = Transfer(remote, false, request);
     if (status)
         bytes = std::move(request.received);
     return status;
 }
 
 FtpStatus FtpSession::Upload(std::wstring_view remote, std::string_view bytes, bool append) {
-    if (!m_open)
-        return NotOpen();
-    Target target;
-    FtpStatus status = Resolve(remote, false, target);
-    if (!status)
-        return status;
     Request request;
     request.upload = true;
     request.append = append;
     request.uploadData = bytes;
-    return Transfer(target, request);
+    return Transfer(remote, false, request);
 }
 
 FtpStatus FtpSession::Delete(std::wstring_view remote, bool ignoreFailure) {
@@ -436,14 +425,8 @@ FtpStatus FtpSession::MakeFolder(std::wstring_view remote) {
 
 FtpStatus FtpSession::List(std::wstring_view folder, std::vector<FtpEntry>& entries) {
     entries.clear();
-    if (!m_open)
-        return NotOpen();
-    Target target;
-    FtpStatus status = Resolve(folder, true, target);
-    if (!status)
-        return status;
     Request request;
-    status = Transfer(target, request);
+    FtpStatus status = Transfer(folder, true, request);
     if (status)
         for (FtpListedName& listed : ParseListing(request.received))
             entries.push_back({text::AnsiCodePage().Decode(listed.name), listed.isFolder});
@@ -452,15 +435,9 @@ FtpStatus FtpSession::List(std::wstring_view folder, std::vector<FtpEntry>& entr
 
 FtpStatus FtpSession::ListNames(std::wstring_view folder, std::vector<std::wstring>& names) {
     names.clear();
-    if (!m_open)
-        return NotOpen();
-    Target target;
-    FtpStatus status = Resolve(folder, true, target);
-    if (!status)
-        return status;
     Request request;
     request.namesOnly = true;
-    status = Transfer(target, request);
+    FtpStatus status = Transfer(folder, true, request);
     if (status)
         for (const std::string& name : ParseNameList(request.received))
             names.push_back(text::AnsiCodePage().Decode(name));

@@ -92,7 +92,7 @@ private:
     FtpStatus Perform(Request& request);
     int Run(void* easy);
     FtpStatus RunCommands(const std::vector<std::string>& commands);
-    FtpStatus Transfer(const Target& target, Request& request);
+    FtpStatus Transfer(std::wstring_view remote, bool isFolder, Request& request);
 
     void* m_curl = nullptr;  // CURL*
     void* m_multi = nullptr; // CURLM*, whose cache keeps the connection for the whole session
