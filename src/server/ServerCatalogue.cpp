@@ -86,7 +86,7 @@ int CMyFtpConnection::LockServerCatalogue() {
             }
             m_pFtpConnection->Delete(kLock, true);
         } else if (!m_lastStatus.IsMissing()) {
-            return 0;
+            break;
         }
         // The lock is free. Our record is appended rather than stored: when several clients
         // find it free at the same moment, the server keeps every record whole and in order,
@@ -99,6 +99,8 @@ int CMyFtpConnection::LockServerCatalogue() {
             return 0;
         }
     }
+    // The lock could not be read, or kept changing hands for as long as a client should wait.
+    ShowError(L"未能取得Server.xml文件的更新锁，服务器文件目录未更新！");
     return 0;
 }
 
