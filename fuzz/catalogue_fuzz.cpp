@@ -1,0 +1,37 @@
+// The readers of what the FTP site sends: folder listings, catalogue and lock files, the login
+// file's letters. Any bytes must parse without a fault, and a stamp that follows any first line
+// must sort after it.
+
+#include "platform/net/FtpListing.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/TextFile.h"
+#include "platform/text/WideString.h"
+#include "server/CatalogueLock.h"
+#include "server/FtpLoginInfo.h"
+#include "server/OperateVersionFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    net::ParseListing(bytes);
+    net::ParseNameList(bytes);
+
+    std::vector<std::wstring> lines = text::SplitTextLines(text::AnsiCodePage().Decode(bytes));
+    for (const std::wstring& line : CatalogueEntryLines(lines))
+        ParseCatalogueEntry(line);
+    ParseLockHolder(lines);
+    std::wstring decoded;
+    for (const std::wstring& line : lines)
+        DecodeLetterLine(line, decoded);
+
+    if (!lines.empty()) {
+        const std::wstring now = L"2024,06,15,12,30,45";
+        std::wstring next = NextVersionStamp(lines[0], now);
+        if (text::CompareNoCase(next, lines[0]) <= 0 || text::CompareNoCase(next, now) < 0)
+            std::abort();
+    }
+    return 0;
+}
