@@ -1,25 +1,10 @@
 #include "server/FtpLoginInfo.h"
 
-#include "platform/text/CodePage.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
+#include "store/LetterCode.h"
 
 #include <vector>
-
-bool DecodeLetterLine(std::wstring_view letters, std::wstring& line) {
-    line.clear();
-    if (letters.size() % 2 != 0)
-        return false;
-    std::string bytes;
-    for (size_t i = 0; i < letters.size(); i += 2) {
-        wchar_t high = letters[i], low = letters[i + 1];
-        if (high < L'a' || high > L'p' || low < L'a' || low > L'p')
-            return false;
-        bytes.push_back(static_cast<char>(16 * (high - L'a') + (low - L'a')));
-    }
-    line = text::AnsiCodePage().Decode(bytes);
-    return true;
-}
 
 int ReadFtpLoginInfo(const std::wstring& strPath, FtpLoginInfo& info) {
     info = FtpLoginInfo();
@@ -28,7 +13,7 @@ int ReadFtpLoginInfo(const std::wstring& strPath, FtpLoginInfo& info) {
         return 0;
     std::vector<std::wstring> lines(11);
     for (size_t i = 0; i < letterLines.size() && i < lines.size(); ++i)
-        if (!DecodeLetterLine(text::Trim(letterLines[i]), lines[i]))
+        if (!TryDecodeLetters(text::Trim(letterLines[i]), lines[i]))
             return 0;
     info.strRemoteDir = text::Trim(lines[1]);
     info.strServer = text::Trim(lines[2]);

@@ -10,7 +10,6 @@
 //   passive transfers.
 
 #include <string>
-#include <string_view>
 
 struct FtpLoginInfo {
     std::wstring strRemoteDir;
@@ -22,10 +21,6 @@ struct FtpLoginInfo {
     std::wstring strPassword;
     int bPassive = 0;
 };
-
-// One line in letters back to text. False (and "") for a line that is not in letters: an odd
-// count, or a letter outside "a" to "p".
-bool DecodeLetterLine(std::wstring_view letters, std::wstring& line);
 
 // 0 when the file is missing, cannot be read or is not in letters, or names no server.
 int ReadFtpLoginInfo(const std::wstring& strPath, FtpLoginInfo& info);

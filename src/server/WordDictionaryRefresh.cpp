@@ -4,15 +4,33 @@
 #include "server/MyFtpConnection.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
+namespace {
+
+std::function<int(const std::wstring&)>& TestDownload() {
+    static std::function<int(const std::wstring&)> download;
+    return download;
+}
+
+} // namespace
+
+int DownloadWordDictionary(const std::wstring& strLocalPath) {
+    if (TestDownload())
+        return TestDownload()(strLocalPath);
+    CMyFtpConnection connection;
+    if (!connection.Connect())
+        return 0;
+    int bOk = connection.DownloadFile(L"Data\\word.mdb", strLocalPath);
+    connection.Disconnect();
+    return bOk;
+}
+
 int RefreshWordDictionaryFromServer() {
     int nKind = GetCurTessalInstallStyle();
     if (nKind != 1 && nKind != 2)
         return 0;
-    std::wstring strLocal = CEditOprt::JoinPath(GetInstallPath_TL(), L"Data\\word.mdb");
-    CMyFtpConnection connection;
-    if (!connection.Connect())
-        return 0;
-    int bOk = connection.DownloadFile(L"Data\\word.mdb", strLocal);
-    connection.Disconnect();
-    return bOk;
+    return DownloadWordDictionary(CEditOprt::JoinPath(GetInstallPath_TL(), L"Data\\word.mdb"));
+}
+
+void SetWordDictionaryDownloadForTesting(std::function<int(const std::wstring&)> download) {
+    TestDownload() = std::move(download);
 }

@@ -14,17 +14,24 @@ std::wstring EncodeLetters(std::wstring_view strPlain) {
     return strEncoded;
 }
 
-std::wstring DecodeLetters(std::wstring_view strEncoded) {
+bool TryDecodeLetters(std::wstring_view strEncoded, std::wstring& strPlain) {
+    strPlain.clear();
     if (strEncoded.size() % 2 != 0)
-        return std::wstring(strEncoded);
+        return false;
     std::string bytes;
     bytes.reserve(strEncoded.size() / 2);
     for (size_t i = 0; i < strEncoded.size(); i += 2) {
         wchar_t high = strEncoded[i];
         wchar_t low = strEncoded[i + 1];
         if (high < L'a' || high > L'p' || low < L'a' || low > L'p')
-            return std::wstring(strEncoded);
+            return false;
         bytes.push_back(static_cast<char>(((high - L'a') << 4) | (low - L'a')));
     }
-    return text::AnsiCodePage().Decode(bytes);
+    strPlain = text::AnsiCodePage().Decode(bytes);
+    return true;
+}
+
+std::wstring DecodeLetters(std::wstring_view strEncoded) {
+    std::wstring strPlain;
+    return TryDecodeLetters(strEncoded, strPlain) ? strPlain : std::wstring(strEncoded);
 }

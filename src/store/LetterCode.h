@@ -10,6 +10,8 @@
 #include <string_view>
 
 std::wstring EncodeLetters(std::wstring_view strPlain);
-// A value that is not a letter encoding (an odd count, or a letter outside "a" to "p") was
-// written by hand: it is used as it stands.
+// False (and "") for text that is not a letter encoding: an odd count, or a letter outside
+// "a" to "p".
+bool TryDecodeLetters(std::wstring_view strEncoded, std::wstring& strPlain);
+// A value that is not a letter encoding was written by hand: it is used as it stands.
 std::wstring DecodeLetters(std::wstring_view strEncoded);

@@ -3,7 +3,7 @@
 #include "drawing/EditOprt.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/WideString.h"
-#include "store/WordDictionaryDownload.h"
+#include "server/WordDictionaryRefresh.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
 namespace {
@@ -16,7 +16,7 @@ std::wstring GetLocalWordDictionaryPath() {
     return CEditOprt::JoinPath(GetTessalLocalInstallPath(), L"Data\\word.mdb");
 }
 
-void RefreshWordDictionaryFromServer(const std::wstring& strMdbPath) {
+void RefreshLocalWordDictionary(const std::wstring& strMdbPath) {
     if (GetCurTessalInstallStyle() != kSuperClient)
         return;
     std::wstring strLockPath =
@@ -47,7 +47,7 @@ int GetWordList(const std::wstring& strTitle, std::vector<std::wstring>& arrWord
     arrWords.clear();
     if (!pOperateMdb) {
         std::wstring strPath = GetLocalWordDictionaryPath();
-        RefreshWordDictionaryFromServer(strPath);
+        RefreshLocalWordDictionary(strPath);
         pOperateMdb = std::make_unique<COperateMdb>(strPath);
         if (!pOperateMdb->IsConnected()) {
             pOperateMdb.reset();

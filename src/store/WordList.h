@@ -30,7 +30,7 @@ std::wstring GetLocalWordDictionaryPath();
 // someone holds it open: the lock file "word.ldb" beside it is deleted first, and only when
 // there was none or it could be deleted is the server's copy fetched. Other installations keep
 // their copy.
-void RefreshWordDictionaryFromServer(const std::wstring& strMdbPath);
+void RefreshLocalWordDictionary(const std::wstring& strMdbPath);
 
 // The name of the table that belongs to the title, or "" when none does.
 std::wstring FindWordTable(const std::vector<std::wstring>& arrTableNames,

@@ -1,17 +1,16 @@
-#include "LetterEncoding.h"
+#include "store/LetterCode.h"
 
 #include "server/FtpLoginInfo.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using ovtest::EncodeLetterLine;
-
 std::string LoginFile(const std::vector<std::wstring>& lines) {
     std::string bytes;
     for (const std::wstring& line : lines)
-        bytes += ovtest::Cp936(EncodeLetterLine(line)) + "\r\n";
+        bytes += ovtest::Cp936(EncodeLetters(line)) + "\r\n";
     return bytes;
 }
 
@@ -41,11 +40,6 @@ TEST(FtpLoginInfo, ReadsTheLinesItUses) {
 }
 
 TEST(FtpLoginInfo, RefusesMissingGarbledOrServerlessFiles) {
-    std::wstring line;
-    ASSERT_TRUE(DecodeLetterLine(L"ebem", line));
-    EXPECT_EQ(line, L"AL"); // 0x41 0x4C
-    EXPECT_FALSE(DecodeLetterLine(L"ebe", line)) << "odd letter count";
-    EXPECT_FALSE(DecodeLetterLine(L"ebqa", line)) << "letter beyond p";
     ovtest::TempFolder folder;
     FtpLoginInfo info;
     EXPECT_EQ(ReadFtpLoginInfo(folder.Path(L"missing.sys"), info), 0);

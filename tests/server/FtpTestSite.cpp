@@ -1,5 +1,5 @@
 #include "FtpTestSite.h"
-#include "LetterEncoding.h"
+#include "store/LetterCode.h"
 
 #include "platform/text/CodePage.h"
 #include "platform/text/TextFile.h"
@@ -94,7 +94,7 @@ void FtpTestSite::WriteLoginFile(const TempFolder& installation, FtpTestLogin lo
                                        login.passive ? L"1" : L"0"};
     std::string bytes;
     for (const std::wstring& line : lines)
-        bytes += text::ToUtf8(EncodeLetterLine(line)) + "\r\n";
+        bytes += text::ToUtf8(EncodeLetters(line)) + "\r\n";
     installation.WriteBytes(L"LocalData\\OvFTPLoginInfo.sys", bytes);
 }
 

@@ -19,6 +19,12 @@ TEST(LetterCode, EachByteIsTwoLettersAndChineseSurvivesTheRoundTrip) {
     EXPECT_EQ(DecodeLetters(L"nfmfdb"), L"张1");
     // Not a letter encoding: written by hand, used as it stands.
     EXPECT_EQ(DecodeLetters(L"abc"), L"abc");
+    std::wstring strPlain = L"stale";
+    EXPECT_TRUE(TryDecodeLetters(L"ebem", strPlain));
+    EXPECT_EQ(strPlain, L"AL"); // 0x41 0x4C
+    EXPECT_FALSE(TryDecodeLetters(L"ebe", strPlain)) << "odd letter count";
+    EXPECT_FALSE(TryDecodeLetters(L"ebqa", strPlain)) << "letter beyond p";
+    EXPECT_EQ(strPlain, L"");
     EXPECT_EQ(DecodeLetters(L"server01"), L"server01");
 }
 

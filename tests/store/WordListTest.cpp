@@ -2,7 +2,7 @@
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/ui/ScriptedBackend.h"
-#include "store/WordDictionaryDownload.h"
+#include "server/WordDictionaryRefresh.h"
 #include "support/SqliteFile.h"
 #include "support/TestSupport.h"
 

@@ -1,3 +1,5 @@
 #include "suite/OvXmInfo/AllStyNameInfo.h"
 
-void CAllStyNameInfo::SetStyleFileName(const std::wstring& strFolder) { m_strStyleFolder = strFolder; }
+void CAllStyNameInfo::SetStyleFileName(const std::wstring& strFolder) {
+    m_strStyleFolder = strFolder;
+}

@@ -8,4 +8,6 @@ void CManageFileInfo::Setm_AllStyNameInfo(CAllStyNameInfo* pAllStyNameInfo) {
     g_pAllStyNameInfo = pAllStyNameInfo;
 }
 
-CAllStyNameInfo* CManageFileInfo::Getm_AllStyNameInfo() { return g_pAllStyNameInfo; }
+CAllStyNameInfo* CManageFileInfo::Getm_AllStyNameInfo() {
+    return g_pAllStyNameInfo;
+}

@@ -6,7 +6,8 @@
 class CXmComonPar {
 public:
     // The common-resource and the per-workstation installation folders.
-    void SetTessalInstallPath(const std::wstring& strCommonResFolder, const std::wstring& strLocalFolder);
+    void SetTessalInstallPath(const std::wstring& strCommonResFolder,
+                              const std::wstring& strLocalFolder);
     const std::wstring& GetCommonResFolder() const { return m_strCommonResFolder; }
     const std::wstring& GetLocalFolder() const { return m_strLocalFolder; }
 
