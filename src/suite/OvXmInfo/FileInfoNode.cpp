@@ -1,0 +1,17 @@
+#include "suite/OvXmInfo/FileInfoNode.h"
+
+#include "platform/text/WideString.h"
+#include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/XmInfoPath.h"
+
+std::wstring CFileInfoNode::GetFilePathName() const {
+    return xmpath::Join(m_strFullPath, m_strFileName);
+}
+
+int CFileInfoNode::IsDwgFileName() const {
+    return text::EqualsNoCase(xmpath::Extension(m_strFileName), L"dwg") ? 1 : 0;
+}
+
+int CFileInfoNode::DeleteTreeDataNode() {
+    return m_pStyleNode ? m_pStyleNode->DeleteFileNode(this) : 0;
+}
