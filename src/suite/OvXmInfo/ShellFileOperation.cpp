@@ -10,6 +10,7 @@
 #include "platform/ui/MessageBox.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -42,10 +43,14 @@ bool ExpandList(const std::wstring& strList, std::vector<std::wstring>& arrPaths
     return true;
 }
 
+// Whether a path is the other one or lies inside it, on disk (".." and other spellings of
+// the same place included).
 bool SameOrInside(const std::wstring& strInner, const std::wstring& strOuter) {
-    std::wstring inner = text::FoldCase(strInner) + L"\\";
-    std::wstring outer = text::FoldCase(strOuter) + L"\\";
-    return inner.compare(0, outer.size(), outer) == 0;
+    std::error_code error;
+    std::filesystem::path inner = std::filesystem::weakly_canonical(fs::Resolve(strInner), error);
+    std::filesystem::path outer = std::filesystem::weakly_canonical(fs::Resolve(strOuter), error);
+    auto mismatch = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+    return mismatch.first == outer.end();
 }
 
 // Replaces a file by a copy of another one: the copy is made beside the target and renamed
