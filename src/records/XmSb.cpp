@@ -3,7 +3,6 @@
 #include "drawing/EditOprt.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/FileSystem.h"
-#include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/ManageFileText.h"
@@ -15,10 +14,11 @@ CXmSb::CXmSb(std::wstring strManageFilePathName)
         (!text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrXmFileExt()) &&
          !text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrSbFileExt())))
         return;
-    std::vector<std::wstring> arrLines;
-    text::TextFileStatus status;
-    if (!text::ReadTextLines(m_StrManageFilePathName, arrLines, &status)) {
-        acutPrintf(L"%s 文件打不开，错误码为 %d\n", m_StrManageFilePathName, status.cause);
+    std::wstring strContent;
+    std::vector<std::wstring_view> arrLines;
+    int cause = 0;
+    if (!xmfile::ReadManageFileLines(m_StrManageFilePathName, strContent, arrLines, cause)) {
+        acutPrintf(L"%s 文件打不开，错误码为 %d\n", m_StrManageFilePathName, cause);
         return;
     }
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, 0, true);

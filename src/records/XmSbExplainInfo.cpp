@@ -1,15 +1,15 @@
 #include "records/XmSbExplainInfo.h"
 
 #include "platform/cad/CommandLine.h"
-#include "platform/text/TextFile.h"
 #include "suite/OvXmInfo/ManageFileText.h"
 
 int CXmSbExplainInfo::ReadExplainInfo() {
     m_ExplainInfoArray.clear();
-    std::vector<std::wstring> arrLines;
-    text::TextFileStatus status;
-    if (!text::ReadTextLines(m_StrManageFilePathName, arrLines, &status)) {
-        acutPrintf(L"%s 文件打不开，错误码为 %d\n", m_StrManageFilePathName, status.cause);
+    std::wstring strContent;
+    std::vector<std::wstring_view> arrLines;
+    int cause = 0;
+    if (!xmfile::ReadManageFileLines(m_StrManageFilePathName, strContent, arrLines, cause)) {
+        acutPrintf(L"%s 文件打不开，错误码为 %d\n", m_StrManageFilePathName, cause);
         return 0;
     }
     xmfile::ExplainBlock block = xmfile::ReadExplainBlock(arrLines);

@@ -15,13 +15,14 @@ public:
     // A copy is a free record: it belongs to no type until one takes it.
     CFileInfoNode(const CFileInfoNode& other)
         : m_strFileName(other.m_strFileName), m_strRemark(other.m_strRemark),
-          m_strFullPath(other.m_strFullPath) {}
+          m_strFullPath(other.Getm_strFullPath()) {}
     CFileInfoNode& operator=(const CFileInfoNode&) = delete;
 
     const std::wstring& Getm_strFileName() const { return m_strFileName; }
     const std::wstring& Getm_strRemark() const { return m_strRemark; }
-    // The folder.
-    const std::wstring& Getm_strFullPath() const { return m_strFullPath; }
+    // The folder: that of the container whose management file lists the record, so that it
+    // follows the container when that is renamed; a free record keeps its own.
+    const std::wstring& Getm_strFullPath() const;
     void Setm_strFileName(const std::wstring& strFileName) { m_strFileName = strFileName; }
     void Setm_strRemark(const std::wstring& strRemark) { m_strRemark = strRemark; }
     void Setm_strFullPath(const std::wstring& strFullPath) { m_strFullPath = strFullPath; }

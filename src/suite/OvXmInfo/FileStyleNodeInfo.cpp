@@ -32,7 +32,7 @@ CFileInfoNode* CFileStyleNodeInfo::InsertOneFileInfoToArray(const std::wstring& 
                                                             const CFileInfoNode* pAfter) {
     if (text::Trim(strFileName).empty() || IsExistInputFileName(strFileName))
         return nullptr;
-    auto pFile = std::make_unique<CFileInfoNode>(strFileName, strRemark, GetFolder());
+    auto pFile = std::make_unique<CFileInfoNode>(strFileName, strRemark, std::wstring());
     pFile->m_pStyleNode = this;
     auto position = std::find_if(m_FileInfoArray.begin(), m_FileInfoArray.end(),
                                  [pAfter](const auto& p) { return p.get() == pAfter; });
@@ -60,8 +60,4 @@ int CFileStyleNodeInfo::DeleteStyleOnly() {
             pNoStyle->AddOneFileNodeByInputNode(*pFile);
     }
     return pManageFile->DeleteStyleNode(this); // destroys this object
-}
-
-std::wstring CFileStyleNodeInfo::GetFolder() const {
-    return m_pManageFileInfo ? m_pManageFileInfo->Getm_StrFullPathName() : std::wstring();
 }

@@ -49,9 +49,6 @@ public:
     // repeated). 0 for the group without type itself or a type that belongs to no file.
     int DeleteStyleOnly();
 
-    // The folder every record of this type lies in (the container's).
-    std::wstring GetFolder() const;
-
 private:
     friend class CManageFileInfo;
 

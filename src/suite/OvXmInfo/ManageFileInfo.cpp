@@ -47,10 +47,11 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     m_StrDirName = xmpath::LastItem(m_StrFullPathName);
     m_IsXmManageFile = bIsXm ? 1 : 0;
 
-    std::vector<std::wstring> arrLines;
-    text::TextFileStatus status;
-    if (!text::ReadTextLines(strManageFilePathName, arrLines, &status)) {
-        acutPrintf(L"%s 文件打不开，错误码为 %d\n", strManageFilePathName, status.cause);
+    std::wstring strContent;
+    std::vector<std::wstring_view> arrLines;
+    int cause = 0;
+    if (!xmfile::ReadManageFileLines(strManageFilePathName, strContent, arrLines, cause)) {
+        acutPrintf(L"%s 文件打不开，错误码为 %d\n", strManageFilePathName, cause);
         return 0;
     }
     xmfile::ExplainBlock block = xmfile::ReadExplainBlock(arrLines);
@@ -69,8 +70,8 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
                      bNamed ? 1 : 0);
         pStyle->m_FileInfoArray.reserve(style.arrFiles.size());
         for (xmfile::ContentFile& file : style.arrFiles) {
-            auto pFile = std::make_unique<CFileInfoNode>(
-                std::move(file.strFileName), std::move(file.strRemark), m_StrFullPathName);
+            auto pFile = std::make_unique<CFileInfoNode>(std::move(file.strFileName),
+                                                         std::move(file.strRemark), std::wstring());
             pFile->m_pStyleNode = pStyle;
             pStyle->m_FileInfoArray.push_back(std::move(pFile));
         }
@@ -119,9 +120,6 @@ void CManageFileInfo::SetPath_FileNameByFullPath(const std::wstring& strFolder, 
     m_StrManageFilePathName =
         xmpath::Join(m_StrFullPathName,
                      m_StrDirName + L"." + (bIsXm ? Getm_StrXmFileExt() : Getm_StrSbFileExt()));
-    for (const auto& pStyle : m_FileStyleNodeArray)
-        for (const auto& pFile : pStyle->Getm_FileInfoArray())
-            pFile->Setm_strFullPath(m_StrFullPathName);
 }
 
 int CManageFileInfo::JudgeInputManageNameValid(const std::wstring& strPath, int bIsXm,

@@ -55,8 +55,8 @@ public:
         return m_FileStyleNodeArray;
     }
 
-    // Names the management file after the folder (folder\name.itm or folder\name.prj) and
-    // moves the file records to that folder. Nothing is read or written.
+    // Names the management file after the folder (folder\name.itm or folder\name.prj); the
+    // file records lie in that folder from now on. Nothing is read or written.
     void SetPath_FileNameByFullPath(const std::wstring& strFolder, int bIsXm);
 
     // Non-zero when the path names a management file of the kind that may be opened: it has

@@ -1,10 +1,10 @@
 #include "suite/OvXmInfo/ManageFileText.h"
 
+#include "platform/fs/FileIo.h"
+#include "platform/text/CodePage.h"
 #include "platform/text/WideString.h"
 
 #include <climits>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace xmfile {
 
@@ -15,77 +15,128 @@ bool IsMarker(std::wstring_view trimmedLine, std::wstring_view marker) {
            text::EqualsNoCase(trimmedLine, marker);
 }
 
+// The line without the blanks at its ends, without copying it.
+std::wstring_view TrimmedView(std::wstring_view line) {
+    size_t first = line.find_first_not_of(text::kBlanks);
+    if (first == std::wstring_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(text::kBlanks) - first + 1);
+}
+
 // Collects the types of a content section, merging repeated headers and repeated files.
 class ContentCollector {
 public:
     explicit ContentCollector(std::vector<ContentStyle>& styles) : m_styles(styles) {}
 
-    void AddLine(const std::wstring& trimmedLine) {
-        if (trimmedLine.empty())
+    void AddLine(std::wstring_view line) {
+        if (line.empty())
             return;
-        size_t angle = trimmedLine.find(L'<');
-        if (angle == std::wstring::npos && trimmedLine.find(L':') != std::wstring::npos) {
-            std::wstring name = trimmedLine;
-            if (name.back() == L':')
-                name.pop_back();
-            m_current = FindOrAddStyle(name);
+        size_t angle = line.find(L'<');
+        if (angle == std::wstring_view::npos && line.find(L':') != std::wstring_view::npos) {
+            if (line.back() == L':')
+                line.remove_suffix(1);
+            m_current = FindOrAddStyle(std::wstring(line));
             return;
         }
-        ContentFile file;
-        if (angle == std::wstring::npos) {
-            file.strFileName = trimmedLine;
-        } else {
-            file.strFileName = text::TrimRight(trimmedLine.substr(0, angle));
-            file.strRemark = trimmedLine.substr(angle + 1);
-            if (!file.strRemark.empty() && file.strRemark.back() == L'>')
-                file.strRemark.pop_back();
+        std::wstring_view name = line.substr(0, angle);
+        std::wstring_view remark;
+        if (angle != std::wstring_view::npos) {
+            name = TrimmedView(name);
+            remark = line.substr(angle + 1);
+            if (!remark.empty() && remark.back() == L'>')
+                remark.remove_suffix(1);
         }
         // A line without a name ("<...>") names no drawing; keeping it would give the trees
         // an item that stands for nothing.
-        if (file.strFileName.empty())
+        if (name.empty())
             return;
         if (m_current == kNone)
             m_current = FindOrAddStyle(std::wstring());
-        if (m_seenFiles[m_current].insert(text::FoldCase(file.strFileName)).second)
-            m_styles[m_current].arrFiles.push_back(std::move(file));
+        if (IsNewFile(name))
+            m_styles[m_current].arrFiles.push_back(
+                ContentFile{std::wstring(name), std::wstring(remark)});
     }
 
 private:
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
+    // Whether the current type does not list the name yet (compared without regard to case).
+    // Hashes of the folded names keep the test cheap for long lists.
+    bool IsNewFile(std::wstring_view name) {
+        size_t hash = 14695981039346656037ull;
+        for (wchar_t c : name) {
+            wchar_t folded = c >= 0x80                  ? text::FoldCase(c)
+                             : (c >= L'A' && c <= L'Z') ? c + (L'a' - L'A')
+                                                        : c;
+            hash = (hash ^ static_cast<size_t>(folded)) * 1099511628211ull;
+        }
+        std::vector<size_t>& hashes = m_fileHashes[m_current];
+        const std::vector<ContentFile>& files = m_styles[m_current].arrFiles;
+        for (size_t i = 0; i < hashes.size(); ++i)
+            if (hashes[i] == hash && text::EqualsNoCase(files[i].strFileName, name))
+                return false;
+        hashes.push_back(hash);
+        return true;
+    }
+
     size_t FindOrAddStyle(const std::wstring& name) {
-        auto found = m_index.find(name);
-        if (found != m_index.end())
-            return found->second;
+        for (size_t i = 0; i < m_styles.size(); ++i)
+            if (m_styles[i].strStyleName == name)
+                return i;
         m_styles.push_back(ContentStyle{name, {}});
-        m_seenFiles.emplace_back();
-        m_index.emplace(name, m_styles.size() - 1);
+        m_fileHashes.emplace_back();
         return m_styles.size() - 1;
     }
 
     std::vector<ContentStyle>& m_styles;
-    std::unordered_map<std::wstring, size_t> m_index;
-    std::vector<std::unordered_set<std::wstring>> m_seenFiles;
+    std::vector<std::vector<size_t>> m_fileHashes; // per type, parallel to its files
     size_t m_current = kNone;
 };
 
 } // namespace
 
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring>& lines) {
+bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
+                         std::vector<std::wstring_view>& lines, int& cause) {
+    lines.clear();
+    content.clear();
+    std::string bytes;
+    if (!fs::ReadBytes(path, bytes, &cause))
+        return false;
+    content = text::AnsiCodePage().Decode(bytes);
+    // Views instead of one string per line: the readers copy only what they keep. CR LF and
+    // LF end a line, as in every text file of the system; a lone CR stays part of the text.
+    std::wstring_view rest(content);
+    while (!rest.empty()) {
+        size_t end = rest.find(L'\n');
+        if (end == std::wstring_view::npos) {
+            lines.push_back(rest);
+            break;
+        }
+        std::wstring_view line = rest.substr(0, end);
+        if (!line.empty() && line.back() == L'\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        rest.remove_prefix(end + 1);
+    }
+    return true;
+}
+
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
     ExplainBlock block;
     if (lines.empty() || lines[0] != kBeginNote)
         return block;
     int looseLines = 0;
     size_t i = 1;
     while (i < lines.size()) {
-        const std::wstring& line = lines[i];
+        std::wstring_view line = lines[i];
         if (line == kEndNote) {
             block.complete = true;
             block.nextLine = i + 1;
             return block;
         }
         if (line != kBeginOneNote) {
-            block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++), line);
+            block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
+                                       std::wstring(line));
             ++i;
             continue;
         }
@@ -94,10 +145,11 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring>& lines) {
         // empty or one-line note cannot swallow the notes after it.
         ++i;
         if (i < lines.size() && lines[i] != kEndOneNote) {
-            std::wstring title = lines[i++];
+            std::wstring title(lines[i++]);
             if (i < lines.size()) {
                 bool endsHere = lines[i] == kEndOneNote;
-                block.entries.emplace_back(std::move(title), endsHere ? std::wstring() : lines[i]);
+                block.entries.emplace_back(std::move(title),
+                                           endsHere ? std::wstring() : std::wstring(lines[i]));
                 if (!endsHere)
                     ++i;
             }
@@ -142,18 +194,19 @@ void AppendExplainBlock(const std::vector<CExplainInfoNode>& entries,
     lines.emplace_back(kEndNote);
 }
 
-ContentScan ScanContent(const std::vector<std::wstring>& lines, size_t first, bool bTrackNotes) {
+ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t first,
+                        bool bTrackNotes) {
     enum class State { Outside, InNote, InContent, AfterEof };
     ContentScan scan;
     ContentCollector collector(scan.arrStyles);
     State state = State::Outside;
     for (size_t i = first; i < lines.size(); ++i) {
-        const std::wstring& line = lines[i];
+        std::wstring_view line = lines[i];
         if (state == State::AfterEof) {
-            scan.arrLinesAfterEof.push_back(line);
+            scan.arrLinesAfterEof.emplace_back(line);
             continue;
         }
-        std::wstring trimmed = text::Trim(line);
+        std::wstring_view trimmed = TrimmedView(line);
         if (IsMarker(trimmed, kEof)) {
             scan.bHasEof = true;
             state = State::AfterEof;
@@ -167,14 +220,14 @@ ContentScan ScanContent(const std::vector<std::wstring>& lines, size_t first, bo
                 scan.bHasContent = true;
                 state = State::InContent;
             } else {
-                scan.arrOtherLines.push_back(line);
+                scan.arrOtherLines.emplace_back(line);
             }
             break;
         case State::InNote:
             if (IsMarker(trimmed, kEndNote))
                 state = State::Outside;
             else
-                scan.arrDescriptionLines.push_back(line);
+                scan.arrDescriptionLines.emplace_back(line);
             break;
         case State::InContent:
             if (IsMarker(trimmed, kEndContent))

@@ -22,6 +22,11 @@ inline constexpr std::wstring_view kEof = L"$EOF";
 // The title of untitled lines of a description block, numbered from 1.
 inline constexpr std::wstring_view kLooseNoteTitle = L"说明";
 
+// The lines of a management file as views into its text (lines end in CR LF or LF), which is
+// kept in `content`. False, with the file error's cause, when it cannot be read.
+bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
+                         std::vector<std::wstring_view>& lines, int& cause);
+
 // The description block read the strict way: the first line must be the start marker exactly,
 // lines are taken as they stand, and the block must reach its end marker.
 struct ExplainBlock {
@@ -29,7 +34,7 @@ struct ExplainBlock {
     bool complete = false;
     size_t nextLine = 0; // the first line after the end marker
 };
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring>& lines);
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines);
 
 // The title an untitled line gets, given the entries read before it and how many untitled
 // lines the read has met so far.
@@ -61,7 +66,8 @@ struct ContentScan {
 // Scans lines[first..]: marker lines are compared without regard to case and blanks at their
 // ends. With bTrackNotes the lines between the note markers are collected as description text;
 // otherwise a description block must have been read before `first`.
-ContentScan ScanContent(const std::vector<std::wstring>& lines, size_t first, bool bTrackNotes);
+ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t first,
+                        bool bTrackNotes);
 
 // The header line of a named type ("name:") and the line of one file ("name<remark>").
 std::wstring StyleHeaderLine(std::wstring_view strStyleName);

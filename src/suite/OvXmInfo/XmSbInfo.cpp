@@ -1,26 +1,38 @@
 #include "suite/OvXmInfo/XmSbInfo.h"
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/LogicalPath.h"
 #include "platform/text/Format.h"
+#include "platform/text/Utf8.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
-// The management file of a child folder, with its name as it is on disk: S\S.itm for a
-// sub-Project, else S\S.prj for an Equipment; "" when the folder holds neither.
+// The management file of a child folder: S\S.itm for a sub-Project, else S\S.prj for an
+// Equipment; "" when the folder holds neither. The names as the library writes them are looked
+// at directly; only when neither is there is the folder searched for them in another case.
 std::wstring FindChildManageFile(const std::wstring& strFolder) {
     std::wstring strName = xmpath::LastItem(strFolder);
-    for (const std::wstring& strExt :
-         {CManageFileInfo::Getm_StrXmFileExt(), CManageFileInfo::Getm_StrSbFileExt()}) {
-        std::vector<std::wstring> found =
-            fs::FindMatches(xmpath::Join(strFolder, strName + L"." + strExt), fs::EntryKind::Files);
-        if (!found.empty())
-            return found.front();
-    }
+    const std::wstring arrNames[] = {strName + L"." + CManageFileInfo::Getm_StrXmFileExt(),
+                                     strName + L"." + CManageFileInfo::Getm_StrSbFileExt()};
+    // The folder was just listed, so its path is taken as written; when that misses (the
+    // Project's own path in another case) the search below still finds the file.
+    std::filesystem::path native = fs::ToNative(strFolder);
+    std::error_code error;
+    for (const std::wstring& strFile : arrNames)
+        if (std::filesystem::is_regular_file(native / text::ToUtf8(strFile), error))
+            return xmpath::Join(strFolder, strFile);
+    std::vector<std::wstring> arrEntries =
+        fs::FindMatches(xmpath::Join(strFolder, L"*"), fs::EntryKind::Files);
+    for (const std::wstring& strFile : arrNames)
+        for (const std::wstring& strEntry : arrEntries)
+            if (text::EqualsNoCase(xmpath::LastItem(strEntry), strFile))
+                return strEntry;
     return {};
 }
 
