@@ -103,22 +103,27 @@ bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
     if (!fs::ReadBytes(path, bytes, &cause))
         return false;
     content = text::AnsiCodePage().Decode(bytes);
+    lines = SplitManageFileLines(content);
+    return true;
+}
+
+std::vector<std::wstring_view> SplitManageFileLines(std::wstring_view content) {
     // Views instead of one string per line: the readers copy only what they keep. CR LF and
     // LF end a line, as in every text file of the system; a lone CR stays part of the text.
-    std::wstring_view rest(content);
-    while (!rest.empty()) {
-        size_t end = rest.find(L'\n');
+    std::vector<std::wstring_view> lines;
+    while (!content.empty()) {
+        size_t end = content.find(L'\n');
         if (end == std::wstring_view::npos) {
-            lines.push_back(rest);
+            lines.push_back(content);
             break;
         }
-        std::wstring_view line = rest.substr(0, end);
+        std::wstring_view line = content.substr(0, end);
         if (!line.empty() && line.back() == L'\r')
             line.remove_suffix(1);
         lines.push_back(line);
-        rest.remove_prefix(end + 1);
+        content.remove_prefix(end + 1);
     }
-    return true;
+    return lines;
 }
 
 ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
