@@ -64,19 +64,13 @@ TEST(TolerantParser, NeverTakesTheContentSectionForDescriptions) {
 
 TEST(BlockBuilder, IsReadBackByBothReaders) {
     TempFolder folder;
-    std::vector<CExplainInfoNode> entries = {
-        {L"工程名称", L"甲"}, {L"设备型号", L""}, {L"备注", L"两行\r\n合一"}};
-    std::vector<std::wstring> lines = explain::BuildExplainLines(entries);
-    lines.insert(lines.end(), kContent.begin(), kContent.end());
+    std::vector<std::wstring> lines = explain::BuildExplainLines(
+        {{L"工程名称", L"甲"}, {L"设备型号", L""}, {L"备注", L"两行\r\n合一"}});
     folder.WriteBytes(L"S\\S.prj", Cp936Lines(lines));
     Entries expected = {{L"工程名称", L"甲"}, {L"设备型号", L""}, {L"备注", L"两行  合一"}};
     EXPECT_EQ(ReadStrict(folder.Path(L"S\\S.prj")), expected);
-
-    std::vector<std::wstring> trimmedNoBlanks;
-    for (const std::wstring& line : lines)
-        if (!line.empty())
-            trimmedNoBlanks.push_back(line);
-    EXPECT_EQ(Pairs(explain::ParseExplainLines(trimmedNoBlanks, 0)), expected);
+    std::erase(lines, L"");
+    EXPECT_EQ(Pairs(explain::ParseExplainLines(lines, 0)), expected);
 }
 
 TEST(TopInsertion, InsertsAfterTheFirstLineAndKeepsEveryEntryReadable) {

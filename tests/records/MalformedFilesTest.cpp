@@ -96,9 +96,6 @@ TEST(MalformedFiles, BinaryGarbageAndAHugeLineAreRefusedWithoutAFault) {
 TEST(MalformedFiles, GarbageKeptAsideSurvivesARewrite) {
     TempFolder folder;
     std::string stray = "\xFF\xFE stray \x81";
-    std::vector<std::wstring> lines = kBlock;
-    lines.insert(lines.end(),
-                 {L"$BEGIN CONTENT OF PRJ", L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
     folder.WriteBytes(L"S\\S.prj", Cp936Lines(kBlock) + stray + "\r\n" +
                                        Cp936Lines({L"$BEGIN CONTENT OF PRJ", L"1.dwg<>",
                                                    L"$End CONTENT OF PRJ", L"$EOF", L"尾"}));

@@ -1,7 +1,6 @@
 // The content reader CXmSb, and its agreement with the management-file library.
 
 #include "records/XmSb.h"
-#include "platform/cad/CommandLine.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "support/TestSupport.h"
 
@@ -46,15 +45,6 @@ TEST(XmSb, ReadsTypesFilesAndTheRawDescription) {
     EXPECT_EQ(types[1].arrFiles[1].strRemark, L"备注");
     EXPECT_EQ(types[1].arrFiles[2].strRemark, L"a>b");
     EXPECT_EQ(types[2].arrFiles.size(), 1u) << "nothing after the content section's end counts";
-}
-
-TEST(XmSb, OnlyExistingManagementFilesAreRead) {
-    TempFolder folder;
-    folder.WriteBytes(L"S\\S.txt", Cp936Lines({L"$BEGIN CONTENT OF PRJ", L"a.dwg<>"}));
-    cad::CommandLine::Instance().Clear();
-    EXPECT_TRUE(CXmSb(folder.Path(L"S\\S.txt")).Getm_XmSbFileArray().empty());
-    EXPECT_TRUE(CXmSb(folder.Path(L"S\\missing.prj")).Getm_XmSbFileArray().empty());
-    EXPECT_EQ(cad::CommandLine::Instance().Text(), L"");
 }
 
 TEST(XmSb, AgreesWithTheLibraryOnAFileTheLibraryWrote) {

@@ -39,7 +39,7 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     std::wstring strExt = xmpath::Extension(strManageFilePathName);
     bool bIsXm = text::EqualsNoCase(strExt, Getm_StrXmFileExt());
     if (!bIsXm && !text::EqualsNoCase(strExt, Getm_StrSbFileExt())) {
-        acutPrintf(L"%s 文件格式不对，不能正常读取文件信息。\n", strManageFilePathName);
+        xmfile::PrintFormatMessage(strManageFilePathName);
         return 0;
     }
     m_StrManageFilePathName = strManageFilePathName;
@@ -49,19 +49,13 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
 
     std::wstring strContent;
     std::vector<std::wstring_view> arrLines;
-    int cause = 0;
-    if (!xmfile::ReadManageFileLines(strManageFilePathName, strContent, arrLines, cause)) {
-        acutPrintf(L"%s 文件打不开，错误码为 %d\n", strManageFilePathName, cause);
-        return 0;
-    }
-    xmfile::ExplainBlock block = xmfile::ReadExplainBlock(arrLines);
+    xmfile::ExplainBlock block;
+    bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
     m_ExplainInfoArray = std::move(block.entries);
-    if (!block.complete) {
-        // A file whose description block is cut short is not taken any further: writing it
-        // back would lose whatever the block's end would have told.
-        acutPrintf(L"%s 文件格式不对，不能正常读取文件信息。\n", strManageFilePathName);
+    // A file whose description block is cut short is not taken any further: writing it back
+    // would lose whatever the block's end would have told.
+    if (!bRead)
         return 0;
-    }
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
     for (xmfile::ContentStyle& style : scan.arrStyles) {
         bool bNamed = !style.strStyleName.empty();

@@ -1,5 +1,6 @@
 #include "suite/OvXmInfo/ManageFileText.h"
 
+#include "platform/cad/CommandLine.h"
 #include "platform/fs/FileIo.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/WideString.h"
@@ -166,6 +167,24 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
     }
     block.nextLine = lines.size();
     return block;
+}
+
+bool ReadManageFileStrictly(std::wstring_view path, std::wstring& content,
+                            std::vector<std::wstring_view>& lines, ExplainBlock& block) {
+    block = ExplainBlock();
+    int cause = 0;
+    if (!ReadManageFileLines(path, content, lines, cause)) {
+        acutPrintf(L"%s 文件打不开，错误码为 %d\n", path, cause);
+        return false;
+    }
+    block = ReadExplainBlock(lines);
+    if (!block.complete)
+        PrintFormatMessage(path);
+    return block.complete;
+}
+
+void PrintFormatMessage(std::wstring_view path) {
+    acutPrintf(L"%s 文件格式不对，不能正常读取文件信息。\n", path);
 }
 
 std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int looseLinesSoFar) {

@@ -39,6 +39,14 @@ struct ExplainBlock {
 };
 ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines);
 
+// Reads a management file and its description block the strict way. False after the
+// command-line message "%s 文件打不开，错误码为 %d" when the file cannot be opened, or
+// "%s 文件格式不对，不能正常读取文件信息。" when its block is incomplete (the entries read
+// before the fault are in `block` then).
+bool ReadManageFileStrictly(std::wstring_view path, std::wstring& content,
+                            std::vector<std::wstring_view>& lines, ExplainBlock& block);
+void PrintFormatMessage(std::wstring_view path);
+
 // The title an untitled line gets, given the entries read before it and how many untitled
 // lines the read has met so far.
 std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int looseLinesSoFar);

@@ -11,24 +11,14 @@
 using ovtest::TempFolder;
 using ovtest::TempInstallation;
 
-TEST(XmComonPar, FoldersAndTheRememberedContainers) {
+TEST(XmComonPar, TheRememberedContainerIsForgotten) {
     TempInstallation installation;
-    g_XmComonPar.SetTessalInstallPath(L"\\srv\\common", L"\\home\\u\\local");
-    EXPECT_EQ(g_XmComonPar.Getm_StrXmTemplatePath(), L"\\srv\\common\\Template\\itms\\");
-    EXPECT_EQ(g_XmComonPar.Getm_StrSbTemplatePath(), L"\\srv\\common\\Template\\prjs\\");
-    EXPECT_EQ(g_XmComonPar.Getm_StrStandardDwgPath(), L"\\srv\\common\\StandardDwg\\");
-    EXPECT_EQ(g_XmComonPar.Getm_StrRecentPathName(), installation.Path(L"Data\\recent.dat"));
-
     EXPECT_EQ(g_XmComonPar.WriteCurrentXmOrSbNameToFile(L"\\x\\S\\S.prj", 0), 1);
     EXPECT_EQ(installation.ReadBytes(L"Data\\default.dat"), "\\x\\S\\S.prj");
-    EXPECT_FALSE(installation.Exists(L"Data\\recent.dat"));
     EXPECT_EQ(g_XmComonPar.DeleteRecentDatOrDefaultDatFile(0, nullptr), 1);
     EXPECT_FALSE(installation.Exists(L"Data\\default.dat"));
-    EXPECT_EQ(g_XmComonPar.DeleteRecentDatOrDefaultDatFile(0, nullptr), 1);
-
-    g_XmComonPar.Setm_StrWebPubManageFilePathName(L"\\x\\P\\P.itm", L"XMMANAGE");
-    EXPECT_EQ(g_XmComonPar.Getm_StrWebPubManageFilePathName(), L"\\x\\P\\P.itm");
-    EXPECT_EQ(g_XmComonPar.Getm_StrWebPubInvoker(), L"XMMANAGE");
+    EXPECT_EQ(g_XmComonPar.DeleteRecentDatOrDefaultDatFile(0, nullptr), 1)
+        << "nothing left to forget";
 }
 
 TEST(XmComonPar, ATemplateIsCopiedAndItsManagementFileRenamed) {
@@ -130,23 +120,4 @@ TEST(XmComonPar, DeletingWithUndoGoesToTheTrash) {
     EXPECT_EQ(g_XmComonPar.DeleteByShFileOperat(folder.Path(L"P\\S"), nullptr, 0), 1);
     EXPECT_FALSE(folder.Exists(L"P\\S"));
     ::unsetenv("XDG_DATA_HOME");
-}
-
-TEST(XmComonPar, RenameReportsWhyItFailed) {
-    ui::ScriptedBackend boxes;
-    TempFolder folder;
-    folder.WriteBytes(L"a.dwg", "a");
-    folder.WriteBytes(L"b.dwg", "b");
-    EXPECT_EQ(
-        g_XmComonPar.RenameByShFileOperat(folder.Path(L"a.dwg"), folder.Path(L"b.dwg"), nullptr),
-        0);
-    EXPECT_EQ(folder.ReadBytes(L"b.dwg"), "b");
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(
-        boxes.Boxes()[0].text.rfind(L"不能把“" + folder.Path(L"a.dwg") + L"”改名为“b.dwg”：", 0),
-        0u);
-    EXPECT_EQ(
-        g_XmComonPar.RenameByShFileOperat(folder.Path(L"a.dwg"), folder.Path(L"A.DWG"), nullptr),
-        1);
-    EXPECT_TRUE(folder.Exists(L"A.DWG"));
 }
