@@ -20,10 +20,3 @@ std::vector<CExplainInfoNode> CXmSbExplainInfo::GetExplainInfoNodes() const {
         nodes.push_back(entry.ToNode());
     return nodes;
 }
-
-std::wstring CXmSbExplainInfo::GetValueByTitle(const std::wstring& strTitle) const {
-    for (const CExplainInfo& entry : m_ExplainInfoArray)
-        if (entry.Getm_StrTitle() == strTitle)
-            return entry.Getm_StrValue();
-    return {};
-}

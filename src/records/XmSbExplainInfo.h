@@ -19,8 +19,6 @@ public:
     const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
     const std::vector<CExplainInfo>& Getm_ExplainInfoArray() const { return m_ExplainInfoArray; }
     std::vector<CExplainInfoNode> GetExplainInfoNodes() const;
-    // The value of the first entry titled exactly so ("" when none).
-    std::wstring GetValueByTitle(const std::wstring& strTitle) const;
 
 private:
     std::wstring m_StrManageFilePathName;
