@@ -86,6 +86,14 @@ std::wstring ErrorText(int error) {
 }
 
 stdfs::path Resolve(std::wstring_view logical) {
+    // Most paths name an entry exactly as written: one look answers them, and the walk below
+    // would find the same entry component by component.
+    if (!logical.empty() && logical.back() != L'\\' &&
+        logical.find(L"\\\\") == std::wstring_view::npos) {
+        stdfs::path native = ToNative(logical);
+        if (EntryExists(native))
+            return native;
+    }
     std::vector<std::wstring> parts = text::Split(logical, L"\\");
     stdfs::path current;
     size_t first = 0;
@@ -153,7 +161,14 @@ std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKin
     stdfs::directory_iterator it(ResolveFolder(folder), error), end;
     for (; !error && it != end; it.increment(error)) {
         std::wstring name = text::FromUtf8(it->path().filename().native());
-        if (MatchWildcard(pattern, name) && accepts(it->path()))
+        if (!MatchWildcard(pattern, name))
+            continue;
+        // The listing already tells the kind of most entries; only links need a look.
+        std::error_code typeError;
+        bool accepted = kind == EntryKind::Files     ? it->is_regular_file(typeError)
+                        : kind == EntryKind::Folders ? it->is_directory(typeError)
+                                                     : true;
+        if (accepted)
             result.push_back(prefix + name);
     }
     std::sort(result.begin(), result.end());

@@ -1,8 +1,23 @@
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
+#include "platform/cad/CommandLine.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/text/Format.h"
+#include "platform/text/TextFile.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/MessageBox.h"
+#include "suite/OvXmInfo/ManageFileText.h"
+#include "suite/OvXmInfo/XmInfoPath.h"
+
 namespace {
+
 CAllStyNameInfo* g_pAllStyNameInfo = nullptr;
+
+const wchar_t* KindWord(int bIsXm) {
+    return bIsXm ? L"项目" : L"设备";
 }
+
+} // namespace
 
 void CManageFileInfo::Setm_AllStyNameInfo(CAllStyNameInfo* pAllStyNameInfo) {
     g_pAllStyNameInfo = pAllStyNameInfo;
@@ -10,4 +25,116 @@ void CManageFileInfo::Setm_AllStyNameInfo(CAllStyNameInfo* pAllStyNameInfo) {
 
 CAllStyNameInfo* CManageFileInfo::Getm_AllStyNameInfo() {
     return g_pAllStyNameInfo;
+}
+
+void CManageFileInfo::Clear() {
+    m_ExplainInfoArray.clear();
+    m_FileStyleNodeArray.clear();
+    m_arrOtherLines.clear();
+    m_arrLinesAfterEof.clear();
+}
+
+int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
+    Clear();
+    std::wstring strExt = xmpath::Extension(strManageFilePathName);
+    bool bIsXm = text::EqualsNoCase(strExt, Getm_StrXmFileExt());
+    if (!bIsXm && !text::EqualsNoCase(strExt, Getm_StrSbFileExt())) {
+        xmfile::PrintFormatMessage(strManageFilePathName);
+        return 0;
+    }
+    m_StrManageFilePathName = strManageFilePathName;
+    m_StrFullPathName = xmpath::Parent(strManageFilePathName);
+    m_StrDirName = xmpath::LastItem(m_StrFullPathName);
+    m_IsXmManageFile = bIsXm ? 1 : 0;
+
+    std::wstring strContent;
+    std::vector<std::wstring_view> arrLines;
+    xmfile::ExplainBlock block;
+    bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
+    m_ExplainInfoArray = std::move(block.entries);
+    // A file whose description block is cut short is not taken any further: writing it back
+    // would lose whatever the block's end would have told.
+    if (!bRead)
+        return 0;
+    xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
+    for (xmfile::ContentStyle& style : scan.arrStyles) {
+        bool bNamed = !style.strStyleName.empty();
+        CFileStyleNodeInfo* pStyle =
+            AddStyle(bNamed ? CStyleNameNode::FromSysName(style.strStyleName) : CStyleNameNode(),
+                     bNamed ? 1 : 0);
+        pStyle->m_FileInfoArray.reserve(style.arrFiles.size());
+        for (xmfile::ContentFile& file : style.arrFiles) {
+            auto pFile = std::make_unique<CFileInfoNode>(std::move(file.strFileName),
+                                                         std::move(file.strRemark), std::wstring());
+            pFile->m_pStyleNode = pStyle;
+            pStyle->m_FileInfoArray.push_back(std::move(pFile));
+        }
+    }
+    m_arrOtherLines = std::move(scan.arrOtherLines);
+    m_arrLinesAfterEof = std::move(scan.arrLinesAfterEof);
+    return 1;
+}
+
+std::vector<std::wstring> CManageFileInfo::GetManageFileLines() const {
+    std::vector<std::wstring> arrLines;
+    xmfile::AppendExplainBlock(m_ExplainInfoArray, arrLines);
+    arrLines.insert(arrLines.end(), m_arrOtherLines.begin(), m_arrOtherLines.end());
+    arrLines.emplace_back(xmfile::kBeginContent);
+    // The group without type comes first and needs no header line.
+    for (const auto& pStyle : m_FileStyleNodeArray) {
+        if (pStyle->Getm_bIsExistStyleName())
+            arrLines.push_back(
+                xmfile::StyleHeaderLine(pStyle->Getm_StyleNameNode().GetstrSysTypeName()));
+        for (const auto& pFile : pStyle->Getm_FileInfoArray())
+            arrLines.push_back(
+                xmfile::FileLine(pFile->Getm_strFileName(), pFile->Getm_strRemark()));
+    }
+    arrLines.emplace_back(xmfile::kEndContent);
+    arrLines.emplace_back(xmfile::kEof);
+    arrLines.insert(arrLines.end(), m_arrLinesAfterEof.begin(), m_arrLinesAfterEof.end());
+    return arrLines;
+}
+
+int CManageFileInfo::WriteManageFile() {
+    text::TextFileStatus status;
+    if (m_StrManageFilePathName.empty() ||
+        !text::WriteTextLines(m_StrManageFilePathName, GetManageFileLines(), &status)) {
+        acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
+        return 0;
+    }
+    if (status.lossy)
+        acutPrintf(L"%s 中有本机代码页不能保存的字符，已写为\"?\"。\n", m_StrManageFilePathName);
+    return 1;
+}
+
+void CManageFileInfo::SetPath_FileNameByFullPath(const std::wstring& strFolder, int bIsXm) {
+    m_StrFullPathName = text::TrimRight(strFolder, L"\\");
+    m_StrDirName = xmpath::LastItem(m_StrFullPathName);
+    m_IsXmManageFile = bIsXm ? 1 : 0;
+    m_StrManageFilePathName =
+        xmpath::Join(m_StrFullPathName,
+                     m_StrDirName + L"." + (bIsXm ? Getm_StrXmFileExt() : Getm_StrSbFileExt()));
+}
+
+int CManageFileInfo::JudgeInputManageNameValid(const std::wstring& strPath, int bIsXm,
+                                               ui::Window* pWnd, int bShowMessage) {
+    std::wstring strMessage;
+    std::wstring strExt = bIsXm ? Getm_StrXmFileExt() : Getm_StrSbFileExt();
+    std::wstring strFolderName = xmpath::LastItem(xmpath::Parent(strPath));
+    if (text::Trim(strPath).empty())
+        strMessage = text::Format(L"没有指定%s管理文件。", KindWord(bIsXm));
+    else if (!text::EqualsNoCase(xmpath::Extension(strPath), strExt))
+        strMessage = text::Format(L"“%s”不是%s管理文件(*.%s)。", strPath, KindWord(bIsXm), strExt);
+    else if (!fs::IsFile(strPath))
+        strMessage = text::Format(L"%s管理文件“%s”不存在。", KindWord(bIsXm), strPath);
+    else if (!text::EqualsNoCase(xmpath::WithoutExtension(xmpath::LastItem(strPath)),
+                                 strFolderName))
+        strMessage =
+            text::Format(L"%s管理文件“%s”与所在目录“%s”不同名，不能作为%s打开。", KindWord(bIsXm),
+                         xmpath::LastItem(strPath), strFolderName, KindWord(bIsXm));
+    if (strMessage.empty())
+        return 1;
+    if (bShowMessage)
+        ui::MessageBox(pWnd, strMessage, L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return 0;
 }

@@ -1,9 +1,20 @@
 #pragma once
-// CManageFileInfo: one management file (".itm" for a Project, ".prj" for an Equipment).
+// CManageFileInfo: one management file (".itm" for a Project, ".prj" for an Equipment): its
+// description entries and its drawing types with their files, read from and written to the
+// layout of ManageFileText.h.
 
+#include "suite/OvXmInfo/ExplainInfoNode.h"
+#include "suite/OvXmInfo/FileStyleNodeInfo.h"
+
+#include <memory>
 #include <string>
+#include <vector>
 
 class CAllStyNameInfo;
+
+namespace ui {
+class Window;
+}
 
 class CManageFileInfo {
 public:
@@ -14,4 +25,87 @@ public:
     // The drawing-type catalogue shared by every management file (not owned).
     static void Setm_AllStyNameInfo(CAllStyNameInfo* pAllStyNameInfo);
     static CAllStyNameInfo* Getm_AllStyNameInfo();
+
+    CManageFileInfo() = default;
+    CManageFileInfo(const CManageFileInfo&) = delete;
+    CManageFileInfo& operator=(const CManageFileInfo&) = delete;
+
+    // Reads the file. 0 (after the command-line message "... 文件打不开，错误码为 %d" or
+    // "... 文件格式不对，不能正常读取文件信息。") when it cannot be opened, is not a ".itm" or
+    // ".prj" file, or its description block is incomplete; the entries read so far stay.
+    int ReadManageFile(const std::wstring& strManageFilePathName);
+    // Rewrites the file: description block, the lines the reader kept aside, the content
+    // section, "$EOF". The old file is replaced only by a complete new one. 0 (after a
+    // command-line message) when it could not be written.
+    int WriteManageFile();
+    // The lines WriteManageFile writes.
+    std::vector<std::wstring> GetManageFileLines() const;
+
+    const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
+    // The container's folder and name.
+    const std::wstring& Getm_StrFullPathName() const { return m_StrFullPathName; }
+    const std::wstring& Getm_StrDirName() const { return m_StrDirName; }
+    int Getm_IsXmManageFile() const { return m_IsXmManageFile; }
+    std::vector<CExplainInfoNode>& Getm_ExplainInfoArray() { return m_ExplainInfoArray; }
+    const std::vector<CExplainInfoNode>& Getm_ExplainInfoArray() const {
+        return m_ExplainInfoArray;
+    }
+    // The drawing types in file order; the group without type, when there is one, first.
+    const std::vector<std::unique_ptr<CFileStyleNodeInfo>>& Getm_FileStyleNodeArray() const {
+        return m_FileStyleNodeArray;
+    }
+
+    // Names the management file after the folder (folder\name.itm or folder\name.prj); the
+    // file records lie in that folder from now on. Nothing is read or written.
+    void SetPath_FileNameByFullPath(const std::wstring& strFolder, int bIsXm);
+
+    // Non-zero when the path names a management file of the kind that may be opened: it has
+    // the kind's extension, exists, and is named after its folder. With bShowMessage a refusal
+    // is explained in a message box (texts in docs/records.md).
+    static int JudgeInputManageNameValid(const std::wstring& strPath, int bIsXm, ui::Window* pWnd,
+                                         int bShowMessage);
+
+    // Adds a drawing type chosen by its display name (its system name from the catalogue).
+    // 0 for an empty name; 0 with a message box for a name the file cannot hold or a type the
+    // container already has (pNewStyle is then that type).
+    int AddOneNewStyData(const std::wstring& strDisplayName, ui::Window* pWnd,
+                         CFileStyleNodeInfo*& pNewStyle);
+    // Enters the files of a type (of this or another container) under pDestStyle, or under
+    // the type of the same name, made when missing. Files another type of this container
+    // already lists are left out; the text says which (empty when all went in).
+    std::wstring AddStyleAndFileByInputNode(const CFileStyleNodeInfo& srcStyle,
+                                            CFileStyleNodeInfo* pDestStyle = nullptr);
+    // Enters a file without type; null when that group already lists the name.
+    CFileInfoNode* AddNoStyleFileByInputNode(const CFileInfoNode& fileNode);
+    CFileInfoNode* AddNoStyleFileByInputFileName(const std::wstring& strFileName);
+
+    // The type that lists the file (the group without type included), or null.
+    CFileStyleNodeInfo* FindStyNodeByInputFileName(const std::wstring& strFileName) const;
+    // The named type whose system or display name is exactly the name, or null.
+    CFileStyleNodeInfo* FindStyNodeByInputSysOrDisName(const std::wstring& strName) const;
+    CFileStyleNodeInfo* GetOrCreateNewNullStyleNodeIfNoExist();
+
+    // Renames a type to a display name. When another type already has that name, the files
+    // join it and the renamed type goes. The type that now carries the name, or null when the
+    // name cannot be used.
+    CFileStyleNodeInfo* ModfyStyleNameToNew(CFileStyleNodeInfo* pStyle,
+                                            const std::wstring& strNewName);
+    // Removes a type and the records of its files (the files themselves stay).
+    int DeleteStyleNode(CFileStyleNodeInfo* pStyle);
+
+private:
+    static int CanNameStyle(const std::wstring& strName);
+    CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
+    void Clear();
+
+    std::wstring m_StrManageFilePathName;
+    std::wstring m_StrFullPathName;
+    std::wstring m_StrDirName;
+    int m_IsXmManageFile = 0;
+    std::vector<CExplainInfoNode> m_ExplainInfoArray;
+    std::vector<std::unique_ptr<CFileStyleNodeInfo>> m_FileStyleNodeArray;
+    // Lines of the file outside the description block and the content section, kept so that
+    // rewriting the file loses nothing another program may have put there.
+    std::vector<std::wstring> m_arrOtherLines;
+    std::vector<std::wstring> m_arrLinesAfterEof;
 };

@@ -1,0 +1,285 @@
+#include "suite/OvXmInfo/ManageFileText.h"
+
+#include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/WideString.h"
+
+#include <climits>
+
+namespace xmfile {
+
+namespace {
+
+bool IsMarker(std::wstring_view trimmedLine, std::wstring_view marker) {
+    return !trimmedLine.empty() && trimmedLine.front() == L'$' &&
+           text::EqualsNoCase(trimmedLine, marker);
+}
+
+// The line without the blanks at its ends, without copying it.
+std::wstring_view TrimmedView(std::wstring_view line) {
+    size_t first = line.find_first_not_of(text::kBlanks);
+    if (first == std::wstring_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(text::kBlanks) - first + 1);
+}
+
+// Collects the types of a content section, merging repeated headers and repeated files.
+class ContentCollector {
+public:
+    explicit ContentCollector(std::vector<ContentStyle>& styles) : m_styles(styles) {}
+
+    void AddLine(std::wstring_view line) {
+        if (line.empty())
+            return;
+        size_t angle = line.find(L'<');
+        if (angle == std::wstring_view::npos && line.find(L':') != std::wstring_view::npos) {
+            if (line.back() == L':')
+                line.remove_suffix(1);
+            m_current = FindOrAddStyle(std::wstring(line));
+            return;
+        }
+        std::wstring_view name = line.substr(0, angle);
+        std::wstring_view remark;
+        if (angle != std::wstring_view::npos) {
+            name = TrimmedView(name);
+            remark = line.substr(angle + 1);
+            if (!remark.empty() && remark.back() == L'>')
+                remark.remove_suffix(1);
+        }
+        // A line without a name ("<...>") names no drawing; keeping it would give the trees
+        // an item that stands for nothing.
+        if (name.empty())
+            return;
+        if (m_current == kNone)
+            m_current = FindOrAddStyle(std::wstring());
+        if (IsNewFile(name))
+            m_styles[m_current].arrFiles.push_back(
+                ContentFile{std::wstring(name), std::wstring(remark)});
+    }
+
+private:
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    // Whether the current type does not list the name yet (compared without regard to case).
+    // Hashes of the folded names keep the test cheap for long lists.
+    bool IsNewFile(std::wstring_view name) {
+        size_t hash = 14695981039346656037ull;
+        for (wchar_t c : name) {
+            wchar_t folded = c >= 0x80                  ? text::FoldCase(c)
+                             : (c >= L'A' && c <= L'Z') ? c + (L'a' - L'A')
+                                                        : c;
+            hash = (hash ^ static_cast<size_t>(folded)) * 1099511628211ull;
+        }
+        std::vector<size_t>& hashes = m_fileHashes[m_current];
+        const std::vector<ContentFile>& files = m_styles[m_current].arrFiles;
+        for (size_t i = 0; i < hashes.size(); ++i)
+            if (hashes[i] == hash && text::EqualsNoCase(files[i].strFileName, name))
+                return false;
+        hashes.push_back(hash);
+        return true;
+    }
+
+    size_t FindOrAddStyle(const std::wstring& name) {
+        for (size_t i = 0; i < m_styles.size(); ++i)
+            if (m_styles[i].strStyleName == name)
+                return i;
+        m_styles.push_back(ContentStyle{name, {}});
+        m_fileHashes.emplace_back();
+        return m_styles.size() - 1;
+    }
+
+    std::vector<ContentStyle>& m_styles;
+    std::vector<std::vector<size_t>> m_fileHashes; // per type, parallel to its files
+    size_t m_current = kNone;
+};
+
+} // namespace
+
+bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
+                         std::vector<std::wstring_view>& lines, int& cause) {
+    lines.clear();
+    content.clear();
+    std::string bytes;
+    if (!fs::ReadBytes(path, bytes, &cause))
+        return false;
+    content = text::AnsiCodePage().Decode(bytes);
+    lines = SplitManageFileLines(content);
+    return true;
+}
+
+std::vector<std::wstring_view> SplitManageFileLines(std::wstring_view content) {
+    // Views instead of one string per line: the readers copy only what they keep. CR LF and
+    // LF end a line, as in every text file of the system; a lone CR stays part of the text.
+    std::vector<std::wstring_view> lines;
+    while (!content.empty()) {
+        size_t end = content.find(L'\n');
+        if (end == std::wstring_view::npos) {
+            lines.push_back(content);
+            break;
+        }
+        std::wstring_view line = content.substr(0, end);
+        if (!line.empty() && line.back() == L'\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        content.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
+    ExplainBlock block;
+    if (lines.empty() || lines[0] != kBeginNote)
+        return block;
+    int looseLines = 0;
+    size_t i = 1;
+    while (i < lines.size()) {
+        std::wstring_view line = lines[i];
+        if (line == kEndNote) {
+            block.complete = true;
+            block.nextLine = i + 1;
+            return block;
+        }
+        if (line != kBeginOneNote) {
+            block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
+                                       std::wstring(line));
+            ++i;
+            continue;
+        }
+        // A note: its first line is the title and its second the value; anything further up
+        // to the note's end marker is ignored. A note that ends early ends there, so that an
+        // empty or one-line note cannot swallow the notes after it.
+        ++i;
+        if (i < lines.size() && lines[i] != kEndOneNote) {
+            std::wstring title(lines[i++]);
+            if (i < lines.size()) {
+                bool endsHere = lines[i] == kEndOneNote;
+                block.entries.emplace_back(std::move(title),
+                                           endsHere ? std::wstring() : std::wstring(lines[i]));
+                if (!endsHere)
+                    ++i;
+            }
+        }
+        while (i < lines.size() && lines[i] != kEndOneNote)
+            ++i;
+        if (i < lines.size())
+            ++i; // the note's end marker
+    }
+    block.nextLine = lines.size();
+    return block;
+}
+
+bool ReadManageFileStrictly(std::wstring_view path, std::wstring& content,
+                            std::vector<std::wstring_view>& lines, ExplainBlock& block) {
+    block = ExplainBlock();
+    int cause = 0;
+    if (!ReadManageFileLines(path, content, lines, cause)) {
+        acutPrintf(L"%s 文件打不开，错误码为 %d\n", path, cause);
+        return false;
+    }
+    block = ReadExplainBlock(lines);
+    if (!block.complete)
+        PrintFormatMessage(path);
+    return block.complete;
+}
+
+void PrintFormatMessage(std::wstring_view path) {
+    acutPrintf(L"%s 文件格式不对，不能正常读取文件信息。\n", path);
+}
+
+std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int looseLinesSoFar) {
+    long long number = -1;
+    for (const CExplainInfoNode& entry : entries) {
+        const std::wstring& title = entry.Getm_StrTitle();
+        if (title.find(kLooseNoteTitle) == std::wstring::npos)
+            continue;
+        // All the title's digits in order form the number; a run of digits too long for a
+        // number of its own stops growing, so the next title is still a plain number.
+        long long digits = 0;
+        for (wchar_t c : title)
+            if (c >= L'0' && c <= L'9')
+                digits = digits >= (INT_MAX - 9) / 10 ? INT_MAX - 1 : digits * 10 + (c - L'0');
+        number = digits + 1;
+    }
+    if (number < 0)
+        number = looseLinesSoFar + 1;
+    return std::wstring(kLooseNoteTitle) + std::to_wstring(number);
+}
+
+void AppendExplainBlock(const std::vector<CExplainInfoNode>& entries,
+                        std::vector<std::wstring>& lines) {
+    lines.emplace_back(kBeginNote);
+    for (const CExplainInfoNode& entry : entries) {
+        lines.emplace_back(kBeginOneNote);
+        lines.push_back(SingleLine(entry.Getm_StrTitle()));
+        lines.push_back(SingleLine(entry.Getm_StrValue()));
+        lines.emplace_back(kEndOneNote);
+    }
+    lines.emplace_back(kEndNote);
+}
+
+ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t first,
+                        bool bTrackNotes) {
+    enum class State { Outside, InNote, InContent, AfterEof };
+    ContentScan scan;
+    ContentCollector collector(scan.arrStyles);
+    State state = State::Outside;
+    for (size_t i = first; i < lines.size(); ++i) {
+        std::wstring_view line = lines[i];
+        if (state == State::AfterEof) {
+            scan.arrLinesAfterEof.emplace_back(line);
+            continue;
+        }
+        std::wstring_view trimmed = TrimmedView(line);
+        if (IsMarker(trimmed, kEof)) {
+            scan.bHasEof = true;
+            state = State::AfterEof;
+            continue;
+        }
+        switch (state) {
+        case State::Outside:
+            if (bTrackNotes && IsMarker(trimmed, kBeginNote)) {
+                state = State::InNote;
+            } else if (IsMarker(trimmed, kBeginContent)) {
+                scan.bHasContent = true;
+                state = State::InContent;
+            } else {
+                scan.arrOtherLines.emplace_back(line);
+            }
+            break;
+        case State::InNote:
+            if (IsMarker(trimmed, kEndNote))
+                state = State::Outside;
+            else
+                scan.arrDescriptionLines.emplace_back(line);
+            break;
+        case State::InContent:
+            if (IsMarker(trimmed, kEndContent))
+                state = State::Outside;
+            else
+                collector.AddLine(trimmed);
+            break;
+        case State::AfterEof:
+            break;
+        }
+    }
+    return scan;
+}
+
+std::wstring StyleHeaderLine(std::wstring_view strStyleName) {
+    return SingleLine(strStyleName) + L":";
+}
+
+std::wstring FileLine(std::wstring_view strFileName, std::wstring_view strRemark) {
+    return SingleLine(strFileName) + L"<" + SingleLine(strRemark) + L">";
+}
+
+std::wstring SingleLine(std::wstring_view text) {
+    std::wstring line(text);
+    for (wchar_t& c : line)
+        if (c == L'\r' || c == L'\n')
+            c = L' ';
+    return line;
+}
+
+} // namespace xmfile

@@ -1,0 +1,176 @@
+// The file operations of CXmComonPar on lists of paths: copy, rename and delete, asking before
+// anything at the destination is replaced.
+
+#include "suite/OvXmInfo/XmComonPar.h"
+
+#include "platform/fs/FileSystem.h"
+#include "platform/fs/Trash.h"
+#include "platform/text/Format.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/MessageBox.h"
+#include "suite/OvXmInfo/XmInfoPath.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+void ShowFailure(ui::Window* pWnd, const std::wstring& strMessage) {
+    ui::MessageBox(pWnd, strMessage, L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+std::wstring LastErrorText() {
+    return fs::ErrorText(fs::LastError());
+}
+
+// The paths of a list with their wildcards expanded. A path without wildcards that names
+// nothing makes the whole list fail: an operation must not do half of what was asked.
+bool ExpandList(const std::wstring& strList, std::vector<std::wstring>& arrPaths,
+                ui::Window* pWnd) {
+    arrPaths.clear();
+    for (const std::wstring& strPath : CXmComonPar::SplitShFileOpString(strList)) {
+        if (xmpath::LastItem(strPath).find_first_of(L"*?") != std::wstring::npos) {
+            for (const std::wstring& strFound : fs::FindMatches(strPath))
+                arrPaths.push_back(strFound);
+        } else if (fs::Exists(strPath)) {
+            arrPaths.push_back(text::TrimRight(strPath, L"\\"));
+        } else {
+            ShowFailure(pWnd, text::Format(L"找不到“%s”。", strPath));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether a path is the other one or lies inside it, on disk (".." and other spellings of
+// the same place included).
+bool SameOrInside(const std::wstring& strInner, const std::wstring& strOuter) {
+    std::error_code error;
+    std::filesystem::path inner = std::filesystem::weakly_canonical(fs::Resolve(strInner), error);
+    std::filesystem::path outer = std::filesystem::weakly_canonical(fs::Resolve(strOuter), error);
+    auto mismatch = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+    return mismatch.first == outer.end();
+}
+
+// Replaces a file by a copy of another one: the copy is made beside the target and renamed
+// over it, so the target is never left half-written.
+bool ReplaceFileByCopy(const std::wstring& strSource, const std::wstring& strTarget) {
+    std::wstring strTemporary = strTarget + L".ovtmp";
+    fs::DeleteFile(strTemporary);
+    if (!fs::CopyFile(strSource, strTemporary, false))
+        return false;
+    std::error_code error;
+    std::filesystem::rename(fs::Resolve(strTemporary), fs::Resolve(strTarget), error);
+    if (error) {
+        fs::DeleteFile(strTemporary);
+        fs::SetLastError(error.value());
+        return false;
+    }
+    return true;
+}
+
+// Copies a file or a folder onto an existing entry: files are replaced, folders merged.
+bool CopyOver(const std::wstring& strSource, const std::wstring& strTarget) {
+    if (!fs::IsFolder(strSource)) {
+        if (fs::IsFolder(strTarget)) {
+            fs::SetLastError(EISDIR);
+            return false;
+        }
+        return ReplaceFileByCopy(strSource, strTarget);
+    }
+    if (!fs::IsFolder(strTarget)) {
+        fs::SetLastError(ENOTDIR);
+        return false;
+    }
+    for (const std::wstring& strEntry : fs::FindMatches(xmpath::Join(strSource, L"*"))) {
+        std::wstring strInto = xmpath::Join(strTarget, xmpath::LastItem(strEntry));
+        if (fs::Exists(strInto) ? !CopyOver(strEntry, strInto) : !fs::CopyTree(strEntry, strInto))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::wstring CXmComonPar::GenStringForShFileOp(const std::vector<std::wstring>& arrPaths) {
+    std::wstring strList;
+    for (const std::wstring& strPath : arrPaths) {
+        strList += strPath;
+        strList += L'\0';
+    }
+    strList += L'\0';
+    return strList;
+}
+
+std::vector<std::wstring> CXmComonPar::SplitShFileOpString(const std::wstring& strList) {
+    std::vector<std::wstring> arrPaths;
+    for (const std::wstring& strPath : text::Split(strList, std::wstring_view(L"\0", 1)))
+        if (!strPath.empty())
+            arrPaths.push_back(strPath);
+    return arrPaths;
+}
+
+int CXmComonPar::CopyByShFileOperat(const std::wstring& strSrcList, const std::wstring& strDest,
+                                    ui::Window* pWnd) {
+    std::vector<std::wstring> arrSources;
+    if (!ExpandList(strSrcList, arrSources, pWnd))
+        return 0;
+    std::wstring strDestination = text::TrimRight(strDest, L"\\");
+    bool bToFolder = fs::IsFolder(strDestination);
+    bool bToFilePath = !bToFolder && arrSources.size() == 1 && fs::IsFile(arrSources.front());
+    std::wstring strFolder = bToFilePath ? xmpath::Parent(strDestination) : strDestination;
+    if (!fs::IsFolder(strFolder) && !fs::CreateFolders(strFolder)) {
+        ShowFailure(pWnd, text::Format(L"不能建立目录“%s”：%s", strFolder, LastErrorText()));
+        return 0;
+    }
+    for (const std::wstring& strSource : arrSources) {
+        std::wstring strTarget =
+            bToFilePath ? strDestination : xmpath::Join(strFolder, xmpath::LastItem(strSource));
+        if (SameOrInside(strTarget, strSource)) {
+            ShowFailure(pWnd, text::Format(L"不能把“%s”复制到它自己中。", strSource));
+            return 0;
+        }
+        bool bCopied;
+        if (fs::Exists(strTarget)) {
+            int answer = ui::MessageBox(pWnd, text::Format(L"“%s”已经存在，是否替换？", strTarget),
+                                        L"Tessaline", ui::MB_YESNOCANCEL | ui::MB_ICONQUESTION);
+            if (answer == ui::IDCANCEL)
+                return 0;
+            if (answer != ui::IDYES)
+                continue;
+            bCopied = CopyOver(strSource, strTarget);
+        } else {
+            bCopied = fs::CopyTree(strSource, strTarget);
+        }
+        if (!bCopied) {
+            ShowFailure(pWnd, text::Format(L"不能把“%s”复制到“%s”：%s", strSource, strTarget,
+                                           LastErrorText()));
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int CXmComonPar::RenameByShFileOperat(const std::wstring& strOld, const std::wstring& strNew,
+                                      ui::Window* pWnd) {
+    if (fs::Rename(strOld, strNew))
+        return 1;
+    ShowFailure(pWnd, text::Format(L"不能把“%s”改名为“%s”：%s", strOld, xmpath::LastItem(strNew),
+                                   LastErrorText()));
+    return 0;
+}
+
+int CXmComonPar::DeleteByShFileOperat(const std::wstring& strList, ui::Window* pWnd,
+                                      int bAllowUndo) {
+    std::vector<std::wstring> arrPaths;
+    if (!ExpandList(strList, arrPaths, pWnd))
+        return 0;
+    for (const std::wstring& strPath : arrPaths) {
+        if (bAllowUndo ? fs::MoveToTrash(strPath) : fs::DeleteTree(strPath))
+            continue;
+        ShowFailure(pWnd, text::Format(L"不能删除“%s”：%s", strPath, LastErrorText()));
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,45 @@
+#include "suite/OvXmInfo/XmInfoPath.h"
+
+namespace xmpath {
+
+std::wstring Join(std::wstring_view strFolder, std::wstring_view strName) {
+    bool folderEnds = !strFolder.empty() && strFolder.back() == L'\\';
+    bool nameBegins = !strName.empty() && strName.front() == L'\\';
+    std::wstring joined(strFolder);
+    if (folderEnds && nameBegins)
+        joined += strName.substr(1);
+    else if (!folderEnds && !nameBegins)
+        joined.append(L"\\").append(strName);
+    else
+        joined += strName;
+    return joined;
+}
+
+std::wstring Parent(std::wstring_view strPath) {
+    size_t slash = strPath.find_last_of(L'\\');
+    return slash == std::wstring_view::npos ? std::wstring()
+                                            : std::wstring(strPath.substr(0, slash));
+}
+
+std::wstring LastItem(std::wstring_view strPath) {
+    if (!strPath.empty() && strPath.back() == L'\\')
+        strPath.remove_suffix(1);
+    size_t slash = strPath.find_last_of(L'\\');
+    return std::wstring(slash == std::wstring_view::npos ? strPath : strPath.substr(slash + 1));
+}
+
+std::wstring Extension(std::wstring_view strPath) {
+    std::wstring strName = LastItem(strPath);
+    size_t dot = strName.find_last_of(L'.');
+    return dot == std::wstring::npos ? std::wstring() : strName.substr(dot + 1);
+}
+
+std::wstring WithoutExtension(std::wstring_view strPath) {
+    size_t slash = strPath.find_last_of(L'\\');
+    size_t dot = strPath.find_last_of(L'.');
+    if (dot == std::wstring_view::npos || (slash != std::wstring_view::npos && dot < slash))
+        return std::wstring(strPath);
+    return std::wstring(strPath.substr(0, dot));
+}
+
+} // namespace xmpath

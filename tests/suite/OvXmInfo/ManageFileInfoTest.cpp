@@ -1,0 +1,169 @@
+// The management-file library's file: reading, writing, round trips and safe replacement.
+
+#include "suite/OvXmInfo/ManageFileInfo.h"
+#include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
+#include "platform/ui/ScriptedBackend.h"
+#include "support/StyleCatalogue.h"
+#include "support/TestSupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using ovtest::Cp936Lines;
+using ovtest::ScopedStyleCatalogue;
+using ovtest::TempFolder;
+
+namespace {
+
+const std::vector<std::wstring> kCatalogue = {L"屏面布置图=屏面布置图", L"材料表=设备材料表",
+                                              L"屏端子图"};
+
+// Everything the library holds, as text, for comparing two reads.
+std::vector<std::wstring> Dump(const CManageFileInfo& file) {
+    std::vector<std::wstring> dump;
+    for (const CExplainInfoNode& entry : file.Getm_ExplainInfoArray())
+        dump.push_back(entry.Getm_StrTitle() + L"=" + entry.Getm_StrValue());
+    for (const auto& pStyle : file.Getm_FileStyleNodeArray()) {
+        dump.push_back(L"[" + pStyle->Getm_StyleNameNode().GetstrDisplayName() + L"|" +
+                       pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L"]");
+        for (const auto& pFile : pStyle->Getm_FileInfoArray())
+            dump.push_back(pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L"> in " +
+                           pFile->Getm_strFullPath());
+    }
+    return dump;
+}
+
+} // namespace
+
+TEST(ManageFileInfo, AFileWrittenByTheLibraryReadsBackEqual) {
+    ScopedStyleCatalogue catalogue(kCatalogue);
+    TempFolder folder;
+    folder.MakeFolder(L"P");
+    CManageFileInfo file;
+    file.SetPath_FileNameByFullPath(folder.Path(L"P\\"), 1);
+    EXPECT_EQ(file.Getm_StrManageFilePathName(), folder.Path(L"P\\P.itm"));
+    EXPECT_EQ(file.Getm_StrDirName(), L"P");
+    file.Getm_ExplainInfoArray() = {
+        {L"工程名称", L"甲站"}, {L"说明1", L""}, {L"备注", L"含<尖>括号"}};
+    CFileStyleNodeInfo* pStyle = nullptr;
+    ASSERT_EQ(file.AddOneNewStyData(L"设备材料表", nullptr, pStyle), 1);
+    EXPECT_EQ(pStyle->Getm_StyleNameNode().GetstrSysTypeName(), L"材料表");
+    pStyle->InsertOneFileInfoToArray(L"m.xls", L"清单>二");
+    ASSERT_EQ(file.AddOneNewStyData(L"自定类型", nullptr, pStyle), 1);
+    pStyle->InsertOneFileInfoToArray(L"1.dwg", L"");
+    file.AddNoStyleFileByInputFileName(L"a.dwg");
+    ASSERT_EQ(file.WriteManageFile(), 1);
+
+    EXPECT_EQ(folder.ReadBytes(L"P\\P.itm"), Cp936Lines({L"$BEGIN NOTE OF PRJ",
+                                                         L"$BEGIN_ONE_NOTE",
+                                                         L"工程名称",
+                                                         L"甲站",
+                                                         L"$END_ONE_NOTE",
+                                                         L"$BEGIN_ONE_NOTE",
+                                                         L"说明1",
+                                                         L"",
+                                                         L"$END_ONE_NOTE",
+                                                         L"$BEGIN_ONE_NOTE",
+                                                         L"备注",
+                                                         L"含<尖>括号",
+                                                         L"$END_ONE_NOTE",
+                                                         L"$END NOTE OF PRJ",
+                                                         L"$BEGIN CONTENT OF PRJ",
+                                                         L"a.dwg<>",
+                                                         L"材料表:",
+                                                         L"m.xls<清单>二>",
+                                                         L"自定类型:",
+                                                         L"1.dwg<>",
+                                                         L"$End CONTENT OF PRJ",
+                                                         L"$EOF"}));
+    CManageFileInfo read;
+    ASSERT_EQ(read.ReadManageFile(file.Getm_StrManageFilePathName()), 1);
+    EXPECT_EQ(Dump(read), Dump(file));
+    EXPECT_EQ(read.Getm_IsXmManageFile(), 1);
+}
+
+TEST(ManageFileInfo, AHandMadeWindowsFileReadsAsExpected) {
+    ScopedStyleCatalogue catalogue(kCatalogue);
+    TempFolder folder;
+    folder.WriteBytes(
+        L"S\\S.PRJ",
+        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$BEGIN_ONE_NOTE", L"设备名称", L"1号柜",
+                    L"$END_ONE_NOTE", L"松散说明", L"$END NOTE OF PRJ", L"$begin content of prj",
+                    L"  屏端子图:", L"  D-01.dwg<端子排>  ", L"材料表:", L"m.xls<>", L":",
+                    L"x.dwg<无类型>", L"$end content of prj", L"$eof"}));
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\s.prj")), 1);
+    EXPECT_EQ(file.Getm_IsXmManageFile(), 0);
+    EXPECT_EQ(Dump(file), (std::vector<std::wstring>{
+                              L"设备名称=1号柜", L"说明1=松散说明", L"[|]",
+                              L"x.dwg<无类型> in " + folder.Path(L"S"), L"[屏端子图|屏端子图]",
+                              L"D-01.dwg<端子排> in " + folder.Path(L"S"), L"[设备材料表|材料表]",
+                              L"m.xls<> in " + folder.Path(L"S")}));
+    // Rewritten, the file keeps its meaning.
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    CManageFileInfo again;
+    ASSERT_EQ(again.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    EXPECT_EQ(Dump(again), Dump(file));
+}
+
+TEST(ManageFileInfo, AnInterruptedWriteLeavesTheOldFileIntact) {
+    TempFolder folder;
+    std::string old =
+        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
+                    L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
+    folder.WriteBytes(L"S\\S.prj", old);
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    file.AddNoStyleFileByInputFileName(L"2.dwg");
+    cad::CommandLine::Instance().Clear();
+    fs::FailWritesBeforeRenameForTesting(1);
+    EXPECT_EQ(file.WriteManageFile(), 0);
+    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"S.prj 文件不能写入"), std::wstring::npos);
+    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.NativePath(L"S")),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
+    EXPECT_EQ(file.WriteManageFile(), 1);
+    EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
+}
+
+TEST(ManageFileInfo, TextsTheCodePageCannotHoldAreReported) {
+    TempFolder folder;
+    folder.MakeFolder(L"S");
+    CManageFileInfo file;
+    file.SetPath_FileNameByFullPath(folder.Path(L"S"), 0);
+    file.Getm_ExplainInfoArray() = {{L"设备名称", L"柜\U0001F600"}};
+    cad::CommandLine::Instance().Clear();
+    EXPECT_EQ(file.WriteManageFile(), 1);
+    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"已写为\"?\""), std::wstring::npos);
+}
+
+TEST(ManageFileInfo, JudgeInputManageNameValid) {
+    ui::ScriptedBackend boxes;
+    TempFolder folder;
+    folder.WriteBytes(L"P\\P.itm", "");
+    folder.WriteBytes(L"Q\\other.prj", "");
+    EXPECT_EQ(CManageFileInfo::JudgeInputManageNameValid(folder.Path(L"P\\p.ITM"), 1, nullptr, 1),
+              1);
+    EXPECT_EQ(CManageFileInfo::JudgeInputManageNameValid(folder.Path(L"P\\P.itm"), 0, nullptr, 1),
+              0);
+    EXPECT_EQ(CManageFileInfo::JudgeInputManageNameValid(L" ", 1, nullptr, 1), 0);
+    EXPECT_EQ(CManageFileInfo::JudgeInputManageNameValid(folder.Path(L"R\\R.prj"), 0, nullptr, 1),
+              0);
+    EXPECT_EQ(
+        CManageFileInfo::JudgeInputManageNameValid(folder.Path(L"Q\\other.prj"), 0, nullptr, 1), 0);
+    EXPECT_EQ(
+        CManageFileInfo::JudgeInputManageNameValid(folder.Path(L"Q\\other.prj"), 0, nullptr, 0), 0);
+    std::vector<std::wstring> texts;
+    for (const auto& box : boxes.Boxes()) {
+        texts.push_back(box.text);
+        EXPECT_EQ(box.caption, L"Tessaline");
+    }
+    EXPECT_EQ(texts, (std::vector<std::wstring>{
+                         L"“" + folder.Path(L"P\\P.itm") + L"”不是设备管理文件(*.prj)。",
+                         L"没有指定项目管理文件。",
+                         L"设备管理文件“" + folder.Path(L"R\\R.prj") + L"”不存在。",
+                         L"设备管理文件“other.prj”与所在目录“Q”不同名，不能作为设备打开。"}));
+}
