@@ -9,6 +9,7 @@
 #include "platform/cad/DbEntity.h"
 #include "platform/cad/DbSymbolTable.h"
 #include "platform/cad/DrawingFile.h"
+#include "platform/cad/DwgFiler.h"
 #include "platform/cad/PreviewImage.h"
 
 #include <cstdint>
@@ -18,22 +19,15 @@
 
 namespace {
 
-uint32_t U32At(const std::string& bytes, size_t at) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    return value;
-}
-
 void FitChecksum(std::string& bytes) {
-    if (bytes.size() < cad::kDrawingHeaderSize || std::memcmp(bytes.data(), cad::kDrawingSignature, 6) != 0)
+    if (bytes.size() < cad::kDrawingHeaderSize ||
+        std::memcmp(bytes.data(), cad::kDrawingSignature, 6) != 0)
         return;
-    uint64_t start = static_cast<uint64_t>(U32At(bytes, 17)) + 16, size = U32At(bytes, 21);
+    uint64_t start = static_cast<uint64_t>(cad::ReadU32At(bytes, 17)) + 16,
+             size = cad::ReadU32At(bytes, 21);
     if (start + size > bytes.size())
         return;
-    uint32_t crc = cad::Crc32(std::string_view(bytes).substr(start, size));
-    for (int i = 0; i < 4; ++i)
-        bytes[25 + i] = static_cast<char>((crc >> (8 * i)) & 0xFF);
+    cad::WriteU32At(bytes, 25, cad::Crc32(std::string_view(bytes).substr(start, size)));
 }
 
 } // namespace

@@ -78,11 +78,9 @@ int WriteTemplate(const std::filesystem::path& output) {
 }
 
 void DiscardUnsavedChanges() {
-    AcApDocumentIterator* documents = acDocManager->newAcApDocumentIterator();
-    for (; !documents->done(); documents->step())
-        if (documents->document()->database()->isModified())
-            acutPrintf(L"\nThe changes to %s are not saved.\n", documents->document()->fileName());
-    delete documents;
+    for (AcApDocument* document : acDocManager->documents())
+        if (document->database()->isModified())
+            acutPrintf(L"\nThe changes to %s are not saved.\n", document->fileName());
 }
 
 } // namespace

@@ -156,17 +156,8 @@ void Close() {
         acutPrintf(L"\nNo drawing is open.\n");
 }
 
-std::vector<AcApDocument*> AllDocuments() {
-    std::vector<AcApDocument*> documents;
-    AcApDocumentIterator* iterator = acDocManager->newAcApDocumentIterator();
-    for (; !iterator->done(); iterator->step())
-        documents.push_back(iterator->document());
-    delete iterator;
-    return documents;
-}
-
 void Documents() {
-    std::vector<AcApDocument*> documents = AllDocuments();
+    std::vector<AcApDocument*> documents = acDocManager->documents();
     if (documents.empty())
         acutPrintf(L"\nNo drawing is open.\n");
     for (size_t i = 0; i < documents.size(); ++i)
@@ -180,7 +171,7 @@ void Switch() {
     std::optional<std::wstring> which = Ask(L"\nEnter number or name of the drawing: ", false);
     if (!which)
         return;
-    std::vector<AcApDocument*> documents = AllDocuments();
+    std::vector<AcApDocument*> documents = acDocManager->documents();
     int number = text::ToInt(*which);
     for (size_t i = 0; i < documents.size(); ++i)
         if (number == static_cast<int>(i + 1) ||
@@ -193,7 +184,7 @@ void Switch() {
 }
 
 void Quit() {
-    for (AcApDocument* document : AllDocuments())
+    for (AcApDocument* document : acDocManager->documents())
         if (!acDocManager->releaseDocument(document))
             return;
     CommandProcessor::Instance().RequestQuit();

@@ -182,26 +182,24 @@ Acad::ErrorStatus AcDbDatabase::getGroupDictionary(AcDbDictionary*& dictionary,
     return openRoot(m_groups, dictionary, mode);
 }
 
-Acad::ErrorStatus AcDbDatabase::setClayer(AcDbObjectId layerId) {
-    if (layerId.databaseSerial() != m_serial)
-        return layerId.isNull() ? Acad::eNullObjectId : Acad::eWrongDatabase;
-    AcDbObject* layer = objectAt(layerId.handle().value());
-    if (!dynamic_cast<AcDbLayerTableRecord*>(layer) || layer->isErased())
+template <typename Record>
+Acad::ErrorStatus AcDbDatabase::setCurrent(uint64_t& current, AcDbObjectId recordId) {
+    if (recordId.databaseSerial() != m_serial)
+        return recordId.isNull() ? Acad::eNullObjectId : Acad::eWrongDatabase;
+    AcDbObject* record = objectAt(recordId.handle().value());
+    if (!dynamic_cast<Record*>(record) || record->isErased())
         return Acad::eInvalidInput;
-    m_clayer = layerId.handle().value();
+    current = recordId.handle().value();
     m_modified = true;
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbDatabase::setClayer(AcDbObjectId layerId) {
+    return setCurrent<AcDbLayerTableRecord>(m_clayer, layerId);
+}
+
 Acad::ErrorStatus AcDbDatabase::setTextstyle(AcDbObjectId styleId) {
-    if (styleId.databaseSerial() != m_serial)
-        return styleId.isNull() ? Acad::eNullObjectId : Acad::eWrongDatabase;
-    AcDbObject* style = objectAt(styleId.handle().value());
-    if (!dynamic_cast<AcDbTextStyleTableRecord*>(style) || style->isErased())
-        return Acad::eInvalidInput;
-    m_textstyle = styleId.handle().value();
-    m_modified = true;
-    return Acad::eOk;
+    return setCurrent<AcDbTextStyleTableRecord>(m_textstyle, styleId);
 }
 
 Acad::ErrorStatus AcDbDatabase::getAcDbObjectId(AcDbObjectId& id, bool createIfNotFound,

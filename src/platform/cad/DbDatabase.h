@@ -123,6 +123,8 @@ private:
     }
     template <typename T>
     Acad::ErrorStatus openRoot(uint64_t handle, T*& object, AcDb::OpenMode mode);
+    template <typename Record>
+    Acad::ErrorStatus setCurrent(uint64_t& current, AcDbObjectId recordId);
     void buildDefaultDrawing();
     void swapContent(AcDbDatabase& other);
 

@@ -145,10 +145,7 @@ Acad::ErrorStatus AcDbXrecord::setFromRbChain(const ResbufChain& chain) {
     for (const resbuf& item : chain)
         if (!cad::IsRecordCode(item.restype))
             return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_chain = chain;
-    return Acad::eOk;
+    return assign(m_chain, chain);
 }
 
 void AcDbXrecord::dwgOutFields(cad::DwgOutFiler& filer) const {

@@ -16,26 +16,17 @@ Acad::ErrorStatus AcDbEntity::setLayer(const std::wstring& layerName) {
             return Acad::eKeyNotFound;
         name = cad::RecordName(id);
     }
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_layer = name;
-    return Acad::eOk;
+    return assign(m_layer, name);
 }
 
 Acad::ErrorStatus AcDbEntity::setColorIndex(int index) {
     if (index < 0 || index > 256)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_colorIndex = index;
-    return Acad::eOk;
+    return assign(m_colorIndex, index);
 }
 
 Acad::ErrorStatus AcDbEntity::setVisibility(AcDb::Visibility visibility) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_visibility = visibility;
-    return Acad::eOk;
+    return assign(m_visibility, visibility);
 }
 
 Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d& matrix) {

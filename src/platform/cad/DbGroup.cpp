@@ -15,17 +15,11 @@ std::wstring AcDbGroup::name() const {
 }
 
 Acad::ErrorStatus AcDbGroup::setDescription(const std::wstring& description) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_description = description;
-    return Acad::eOk;
+    return assign(m_description, description);
 }
 
 Acad::ErrorStatus AcDbGroup::setSelectable(bool selectable) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_selectable = selectable;
-    return Acad::eOk;
+    return assign(m_selectable, selectable);
 }
 
 Acad::ErrorStatus AcDbGroup::append(AcDbObjectId entityId) {
@@ -93,9 +87,7 @@ void AcDbGroup::dwgOutFields(cad::DwgOutFiler& filer) const {
     filer.writeBool(m_selectable);
     std::vector<AcDbObjectId> ids;
     allEntityIds(ids);
-    filer.writeU32(static_cast<uint32_t>(ids.size()));
-    for (const AcDbObjectId& id : ids)
-        filer.writeId(id);
+    filer.writeIds(ids);
 }
 
 bool AcDbGroup::dwgInFields(cad::DwgInFiler& filer) {
@@ -103,9 +95,6 @@ bool AcDbGroup::dwgInFields(cad::DwgInFiler& filer) {
         return false;
     m_description = filer.readString();
     m_selectable = filer.readBool();
-    uint32_t count = filer.readCount(8);
-    m_members.clear();
-    for (uint32_t i = 0; i < count && filer.ok(); ++i)
-        m_members.push_back(filer.readU64());
+    m_members = filer.readHandles();
     return filer.ok();
 }

@@ -7,17 +7,11 @@
 #include <cmath>
 
 Acad::ErrorStatus AcDbLine::setStartPoint(const AcGePoint3d& point) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_start = point;
-    return Acad::eOk;
+    return assign(m_start, point);
 }
 
 Acad::ErrorStatus AcDbLine::setEndPoint(const AcGePoint3d& point) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_end = point;
-    return Acad::eOk;
+    return assign(m_end, point);
 }
 
 Acad::ErrorStatus AcDbLine::getGeomExtents(AcDbExtents& extents) const {
@@ -47,35 +41,23 @@ bool AcDbLine::dwgInFields(cad::DwgInFiler& filer) {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& position) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_position = position;
-    return Acad::eOk;
+    return assign(m_position, position);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId blockId) {
     if (database() && blockId.databaseSerial() != database()->serial())
         return Acad::eWrongDatabase;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_block = blockId;
-    return Acad::eOk;
+    return assign(m_block, blockId);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setRotation(double radians) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_rotation = radians;
-    return Acad::eOk;
+    return assign(m_rotation, radians);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeVector3d& scale) {
     if (scale.x == 0.0 || scale.y == 0.0 || scale.z == 0.0)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_scale = scale;
-    return Acad::eOk;
+    return assign(m_scale, scale);
 }
 
 Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const {

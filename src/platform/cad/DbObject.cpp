@@ -92,10 +92,7 @@ Acad::ErrorStatus AcDbObject::assertWriteEnabled() {
 Acad::ErrorStatus AcDbObject::erase(bool erasing) {
     if (!m_database)
         return Acad::eNotInDatabase;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_erased = erasing;
-    return Acad::eOk;
+    return assign(m_erased, erasing);
 }
 
 ResbufChain AcDbObject::xData(const std::wstring& application) const {

@@ -133,6 +133,14 @@ protected:
     // eOk when the object may be changed now (open for write, or outside any database), and
     // the database is marked as changed.
     Acad::ErrorStatus assertWriteEnabled();
+    // Sets a field of the object when it may be changed now.
+    template <typename Field, typename Value>
+    Acad::ErrorStatus assign(Field& field, Value&& value) {
+        Acad::ErrorStatus status = assertWriteEnabled();
+        if (status == Acad::eOk)
+            field = std::forward<Value>(value);
+        return status;
+    }
 
 private:
     friend class AcDbDatabase;

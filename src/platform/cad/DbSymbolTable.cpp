@@ -45,10 +45,7 @@ Acad::ErrorStatus AcDbSymbolTableRecord::setName(const std::wstring& name) {
     AcDbObjectId existing;
     if (table && table->getAt(name, existing) == Acad::eOk && existing != objectId())
         return Acad::eDuplicateKey;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_name = name;
-    return Acad::eOk;
+    return assign(m_name, name);
 }
 
 void AcDbSymbolTableRecord::dwgOutFields(cad::DwgOutFiler& filer) const {
@@ -127,19 +124,13 @@ std::vector<AcDbObjectId> AcDbSymbolTable::recordIds() const {
 
 void AcDbSymbolTable::dwgOutFields(cad::DwgOutFiler& filer) const {
     AcDbObject::dwgOutFields(filer);
-    std::vector<AcDbObjectId> ids = recordIds();
-    filer.writeU32(static_cast<uint32_t>(ids.size()));
-    for (const AcDbObjectId& id : ids)
-        filer.writeId(id);
+    filer.writeIds(recordIds());
 }
 
 bool AcDbSymbolTable::dwgInFields(cad::DwgInFiler& filer) {
     if (!AcDbObject::dwgInFields(filer))
         return false;
-    uint32_t count = filer.readCount(8);
-    m_records.clear();
-    for (uint32_t i = 0; i < count && filer.ok(); ++i)
-        m_records.push_back(filer.readU64());
+    m_records = filer.readHandles();
     return filer.ok();
 }
 
@@ -240,20 +231,13 @@ std::vector<AcDbObjectId> AcDbBlockTableRecord::entityIds() const {
 
 void AcDbBlockTableRecord::dwgOutFields(cad::DwgOutFiler& filer) const {
     AcDbSymbolTableRecord::dwgOutFields(filer);
-    std::vector<AcDbObjectId> ids = entityIds();
-    filer.writeU32(static_cast<uint32_t>(ids.size()));
-    for (const AcDbObjectId& id : ids)
-        filer.writeId(id);
+    filer.writeIds(entityIds());
 }
 
 bool AcDbBlockTableRecord::dwgInFields(cad::DwgInFiler& filer) {
     if (!AcDbSymbolTableRecord::dwgInFields(filer))
         return false;
-    uint32_t count = filer.readCount(8);
-    m_entities.clear();
-    m_entities.reserve(count);
-    for (uint32_t i = 0; i < count && filer.ok(); ++i)
-        m_entities.push_back(filer.readU64());
+    m_entities = filer.readHandles();
     return filer.ok();
 }
 
@@ -275,10 +259,7 @@ Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntity(AcDbEntity*& entity, A
 Acad::ErrorStatus AcDbLayerTableRecord::setColorIndex(int index) {
     if (index < 1 || index > 255)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_colorIndex = index;
-    return Acad::eOk;
+    return assign(m_colorIndex, index);
 }
 
 void AcDbLayerTableRecord::dwgOutFields(cad::DwgOutFiler& filer) const {
@@ -298,19 +279,13 @@ bool AcDbLayerTableRecord::dwgInFields(cad::DwgInFiler& filer) {
 Acad::ErrorStatus AcDbTextStyleTableRecord::setXScale(double xScale) {
     if (!(xScale > 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_xScale = xScale;
-    return Acad::eOk;
+    return assign(m_xScale, xScale);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setTextSize(double size) {
     if (!(size >= 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_textSize = size;
-    return Acad::eOk;
+    return assign(m_textSize, size);
 }
 
 void AcDbTextStyleTableRecord::dwgOutFields(cad::DwgOutFiler& filer) const {

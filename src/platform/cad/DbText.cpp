@@ -72,67 +72,43 @@ AcGePoint3d AcDbText::position() const {
 }
 
 Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& position) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_position = position;
-    return Acad::eOk;
+    return assign(m_position, position);
 }
 
 Acad::ErrorStatus AcDbText::setAlignmentPoint(const AcGePoint3d& point) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_alignmentPoint = point;
-    return Acad::eOk;
+    return assign(m_alignmentPoint, point);
 }
 
 Acad::ErrorStatus AcDbText::setHorizontalMode(AcDb::TextHorzMode mode) {
     if (mode < AcDb::kTextLeft || mode > AcDb::kTextFit)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_horizontalMode = mode;
-    return Acad::eOk;
+    return assign(m_horizontalMode, mode);
 }
 
 Acad::ErrorStatus AcDbText::setVerticalMode(AcDb::TextVertMode mode) {
     if (mode < AcDb::kTextBase || mode > AcDb::kTextTop)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_verticalMode = mode;
-    return Acad::eOk;
+    return assign(m_verticalMode, mode);
 }
 
 Acad::ErrorStatus AcDbText::setHeight(double height) {
     if (!(height > 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_height = height;
-    return Acad::eOk;
+    return assign(m_height, height);
 }
 
 Acad::ErrorStatus AcDbText::setRotation(double radians) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_rotation = radians;
-    return Acad::eOk;
+    return assign(m_rotation, radians);
 }
 
 Acad::ErrorStatus AcDbText::setWidthFactor(double factor) {
     if (!(factor > 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_widthFactor = factor;
-    return Acad::eOk;
+    return assign(m_widthFactor, factor);
 }
 
 Acad::ErrorStatus AcDbText::setTextString(const std::wstring& text) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_text = text;
-    return Acad::eOk;
+    return assign(m_text, text);
 }
 
 AcDbObjectId AcDbText::textStyle() const {
@@ -143,10 +119,7 @@ Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId styleId) {
     std::wstring name;
     if (Acad::ErrorStatus status = StyleNameOf(*this, styleId, name); status != Acad::eOk)
         return status;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_style = name;
-    return Acad::eOk;
+    return assign(m_style, name);
 }
 
 Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
@@ -201,51 +174,33 @@ bool AcDbText::dwgInFields(cad::DwgInFiler& filer) {
 }
 
 Acad::ErrorStatus AcDbMText::setLocation(const AcGePoint3d& location) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_location = location;
-    return Acad::eOk;
+    return assign(m_location, location);
 }
 
 Acad::ErrorStatus AcDbMText::setContents(const std::wstring& contents) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_contents = contents;
-    return Acad::eOk;
+    return assign(m_contents, contents);
 }
 
 Acad::ErrorStatus AcDbMText::setTextHeight(double height) {
     if (!(height > 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_height = height;
-    return Acad::eOk;
+    return assign(m_height, height);
 }
 
 Acad::ErrorStatus AcDbMText::setRotation(double radians) {
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_rotation = radians;
-    return Acad::eOk;
+    return assign(m_rotation, radians);
 }
 
 Acad::ErrorStatus AcDbMText::setAttachment(AttachmentPoint attachment) {
     if (attachment < kTopLeft || attachment > kBottomRight)
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_attachment = attachment;
-    return Acad::eOk;
+    return assign(m_attachment, attachment);
 }
 
 Acad::ErrorStatus AcDbMText::setWidth(double width) {
     if (!(width >= 0.0))
         return Acad::eInvalidInput;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_width = width;
-    return Acad::eOk;
+    return assign(m_width, width);
 }
 
 AcDbObjectId AcDbMText::textStyle() const {
@@ -256,10 +211,7 @@ Acad::ErrorStatus AcDbMText::setTextStyle(AcDbObjectId styleId) {
     std::wstring name;
     if (Acad::ErrorStatus status = StyleNameOf(*this, styleId, name); status != Acad::eOk)
         return status;
-    if (Acad::ErrorStatus status = assertWriteEnabled(); status != Acad::eOk)
-        return status;
-    m_style = name;
-    return Acad::eOk;
+    return assign(m_style, name);
 }
 
 double AcDbMText::styleXScale() const {

@@ -80,11 +80,15 @@ Acad::ErrorStatus AcApDocManager::popResourceHandle() {
     return Acad::eOk;
 }
 
-AcApDocumentIterator* AcApDocManager::newAcApDocumentIterator() const {
+std::vector<AcApDocument*> AcApDocManager::documents() const {
     std::vector<AcApDocument*> documents;
     for (const auto& document : m_documents)
         documents.push_back(document.get());
-    return new AcApDocumentIterator(std::move(documents));
+    return documents;
+}
+
+AcApDocumentIterator* AcApDocManager::newAcApDocumentIterator() const {
+    return new AcApDocumentIterator(documents());
 }
 
 bool AcApDocManager::contains(const AcApDocument* document) const {

@@ -134,6 +134,8 @@ public:
     HINSTANCE currentResourceHandle() const;
     size_t resourceStackDepth() const { return m_resources.size(); }
     bool contains(const AcApDocument* document) const;
+    // The open documents in the order they were opened.
+    std::vector<AcApDocument*> documents() const;
     AcApDocument* findDocument(const std::wstring& fileName) const;
     // Gives the document up: asks about unsaved changes (save, discard or keep it) and closes
     // it unless the user keeps it. True when it was closed.

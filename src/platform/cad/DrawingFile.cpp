@@ -39,18 +39,6 @@ bool IsSavedVersion(unsigned version) {
            version == AcDb::kDHL_2100 || version == AcDb::kDHL_2400;
 }
 
-void PutU32At(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-uint32_t U32At(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    return value;
-}
-
 std::unique_ptr<AcDbObject> MakeObject(uint8_t kind) {
     switch (static_cast<ObjectKind>(kind)) {
     case ObjectKind::Text:
@@ -114,7 +102,7 @@ std::string WriteDrawing(const AcDbDatabase& database, AcDb::AcDbDwgVersion vers
         content.writeBytes(fields.bytes());
         ++count;
     }
-    PutU32At(content.bytes(), countAt, count);
+    WriteU32At(content.bytes(), countAt, count);
 
     std::string file(kDrawingHeaderSize, '\0');
     std::memcpy(file.data(), kDrawingSignature, 6);
@@ -122,10 +110,10 @@ std::string WriteDrawing(const AcDbDatabase& database, AcDb::AcDbDwgVersion vers
     file[7] = static_cast<char>(version);
     uint32_t contentAddress = static_cast<uint32_t>(kDrawingHeaderSize);
     uint32_t imageAddress = contentAddress + 16 + static_cast<uint32_t>(content.bytes().size());
-    PutU32At(file, kImageAddressOffset, imageAddress);
-    PutU32At(file, 17, contentAddress);
-    PutU32At(file, 21, static_cast<uint32_t>(content.bytes().size()));
-    PutU32At(file, 25, Crc32(content.bytes()));
+    WriteU32At(file, kImageAddressOffset, imageAddress);
+    WriteU32At(file, 17, contentAddress);
+    WriteU32At(file, 21, static_cast<uint32_t>(content.bytes().size()));
+    WriteU32At(file, 25, Crc32(content.bytes()));
     file.append(reinterpret_cast<const char*>(kContentSectionSentinel), 16);
     file += content.bytes();
     file += BuildImageSection(previewDib, imageAddress);
@@ -145,12 +133,12 @@ public:
         if (static_cast<uint8_t>(bytes[6]) != kDrawingFormatVersion ||
             !IsSavedVersion(static_cast<uint8_t>(bytes[7])))
             return Acad::eInvalidDwgVersion;
-        uint64_t address = U32At(bytes, 17), size = U32At(bytes, 21);
+        uint64_t address = ReadU32At(bytes, 17), size = ReadU32At(bytes, 21);
         if (address < kDrawingHeaderSize || address + 16 + size > bytes.size() ||
             std::memcmp(bytes.data() + address, kContentSectionSentinel, 16) != 0)
             return Acad::eDwgNeedsRecovery;
         std::string_view content = bytes.substr(address + 16, size);
-        if (Crc32(content) != U32At(bytes, 25) || !ReadContent(content) || !Check())
+        if (Crc32(content) != ReadU32At(bytes, 25) || !ReadContent(content) || !Check())
             return Acad::eDwgNeedsRecovery;
         m_db.m_fileVersion = static_cast<AcDb::AcDbDwgVersion>(static_cast<uint8_t>(bytes[7]));
         std::string dib;

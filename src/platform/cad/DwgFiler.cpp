@@ -15,6 +15,18 @@ namespace {
 constexpr uint32_t kLongestText = 16u * 1024u * 1024u;
 } // namespace
 
+uint32_t ReadU32At(std::string_view bytes, size_t at) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
+    return value;
+}
+
+void WriteU32At(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
 void DwgOutFiler::writeLittleEndian(uint64_t value, int size) {
     for (int i = 0; i < size; ++i)
         m_bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -29,6 +41,12 @@ void DwgOutFiler::writeId(const AcDbObjectId& id) {
             handle = 0;
     }
     writeU64(handle);
+}
+
+void DwgOutFiler::writeIds(const std::vector<AcDbObjectId>& ids) {
+    writeU32(static_cast<uint32_t>(ids.size()));
+    for (const AcDbObjectId& id : ids)
+        writeId(id);
 }
 
 void DwgOutFiler::writeDouble(double value) {
@@ -152,6 +170,15 @@ ResbufChain DwgInFiler::readChain() {
         chain.push_back(std::move(item));
     }
     return ok() ? chain : ResbufChain{};
+}
+
+std::vector<uint64_t> DwgInFiler::readHandles() {
+    uint32_t count = readCount(8);
+    std::vector<uint64_t> handles;
+    handles.reserve(count);
+    for (uint32_t i = 0; i < count && ok(); ++i)
+        handles.push_back(readU64());
+    return handles;
 }
 
 uint32_t DwgInFiler::readCount(size_t minimumItemSize) {

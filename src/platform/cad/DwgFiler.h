@@ -11,8 +11,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cad {
+
+// A 32-bit little-endian number at a position the caller has checked to lie in the bytes.
+uint32_t ReadU32At(std::string_view bytes, size_t at);
+void WriteU32At(std::string& bytes, size_t at, uint32_t value);
 
 class DwgOutFiler {
 public:
@@ -32,6 +37,8 @@ public:
     void writePoint(const AcGePoint3d& point);
     void writeChain(const ResbufChain& chain);
     void writeId(const AcDbObjectId& id);
+    // A count and the handles.
+    void writeIds(const std::vector<AcDbObjectId>& ids);
     void writeBytes(std::string_view bytes) { m_bytes.append(bytes); }
 
     const std::string& bytes() const { return m_bytes; }
@@ -62,6 +69,8 @@ public:
     AcGePoint3d readPoint();
     // A chain whose codes are unknown fails the stream.
     ResbufChain readChain();
+    // A count and that many handles.
+    std::vector<uint64_t> readHandles();
     AcDbObjectId readId() {
         uint64_t handle = readU64();
         return handle ? AcDbObjectId(m_databaseSerial, handle) : AcDbObjectId();

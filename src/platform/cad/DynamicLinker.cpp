@@ -86,10 +86,8 @@ bool LoadModule(const std::filesystem::path& path, std::wstring& error) {
         Forget(module);
         return false;
     }
-    AcApDocumentIterator* documents = acDocManager->newAcApDocumentIterator();
-    for (; !documents->done(); documents->step())
-        entry(AcRx::kLoadDwgMsg, documents->document());
-    delete documents;
+    for (AcApDocument* document : acDocManager->documents())
+        entry(AcRx::kLoadDwgMsg, document);
     return true;
 }
 

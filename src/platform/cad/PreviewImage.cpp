@@ -4,6 +4,7 @@
 #include "platform/cad/DbLine.h"
 #include "platform/cad/DbSymbolTable.h"
 #include "platform/cad/DbText.h"
+#include "platform/cad/DwgFiler.h"
 #include "platform/cad/TextMetrics.h"
 #include "platform/fs/FileIo.h"
 
@@ -16,23 +17,6 @@
 namespace cad {
 
 namespace {
-
-uint32_t ReadU32(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    return value;
-}
-
-void PutU32(std::string& bytes, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-void PutU16(std::string& bytes, uint16_t value) {
-    bytes.push_back(static_cast<char>(value & 0xFF));
-    bytes.push_back(static_cast<char>(value >> 8));
-}
 
 // Colours of the first ten palette indices as the CAD program shows them; the rest of the
 // table is a grey ramp that drawings of this system do not use.
@@ -151,26 +135,23 @@ public:
     }
 
     std::string Dib() const {
-        std::string dib;
-        PutU32(dib, 40);
-        PutU32(dib, kPreviewWidth);
-        PutU32(dib, kPreviewHeight);
-        PutU16(dib, 1);
-        PutU16(dib, 8);
-        PutU32(dib, 0); // no compression
-        PutU32(dib, static_cast<uint32_t>(m_pixels.size()));
-        PutU32(dib, 0);
-        PutU32(dib, 0);
-        PutU32(dib, 256);
-        PutU32(dib, 0);
-        for (uint32_t colour : Palette()) {
-            dib.push_back(static_cast<char>(colour & 0xFF));         // blue
-            dib.push_back(static_cast<char>((colour >> 8) & 0xFF));  // green
-            dib.push_back(static_cast<char>((colour >> 16) & 0xFF)); // red
-            dib.push_back(0);
-        }
-        dib.append(reinterpret_cast<const char*>(m_pixels.data()), m_pixels.size());
-        return dib;
+        DwgOutFiler dib;
+        dib.writeU32(40);
+        dib.writeU32(kPreviewWidth);
+        dib.writeU32(kPreviewHeight);
+        dib.writeI16(1);
+        dib.writeI16(8);
+        dib.writeU32(0); // no compression
+        dib.writeU32(static_cast<uint32_t>(m_pixels.size()));
+        dib.writeU32(0);
+        dib.writeU32(0);
+        dib.writeU32(256);
+        dib.writeU32(0);
+        for (uint32_t colour : Palette())
+            dib.writeU32(colour); // blue, green, red, zero
+        dib.writeBytes(
+            std::string_view(reinterpret_cast<const char*>(m_pixels.data()), m_pixels.size()));
+        return dib.bytes();
     }
 
 private:
@@ -187,12 +168,12 @@ private:
 } // namespace
 
 bool IsPackedDib(std::string_view dib) {
-    if (dib.size() < 40 || ReadU32(dib, 0) != 40)
+    if (dib.size() < 40 || ReadU32At(dib, 0) != 40)
         return false;
-    auto width = static_cast<int32_t>(ReadU32(dib, 4));
-    auto height = static_cast<int32_t>(ReadU32(dib, 8));
+    auto width = static_cast<int32_t>(ReadU32At(dib, 4));
+    auto height = static_cast<int32_t>(ReadU32At(dib, 8));
     unsigned bits = static_cast<uint8_t>(dib[14]) | (static_cast<uint8_t>(dib[15]) << 8);
-    uint32_t used = ReadU32(dib, 32);
+    uint32_t used = ReadU32At(dib, 32);
     if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
@@ -236,33 +217,35 @@ std::string DrawPreview(const AcDbDatabase& database) {
 
 std::string BuildImageSection(const std::string& dib, uint32_t sectionAddress) {
     // Header data: a short tag and the bitmap's size; readers pass over it.
-    std::string header = "OVPV";
-    PutU32(header, static_cast<uint32_t>(dib.size()));
+    DwgOutFiler header;
+    header.writeBytes("OVPV");
+    header.writeU32(static_cast<uint32_t>(dib.size()));
     const uint32_t entryTable = 16 + 4 + 1 + 2 * 9;
     uint32_t headerStart = sectionAddress + entryTable;
-    uint32_t bitmapStart = headerStart + static_cast<uint32_t>(header.size());
+    uint32_t bitmapStart = headerStart + static_cast<uint32_t>(header.bytes().size());
 
-    std::string section(reinterpret_cast<const char*>(kImageSectionSentinel), 16);
-    PutU32(section, static_cast<uint32_t>(header.size() + dib.size()));
-    section.push_back(2);
-    section.push_back(1);
-    PutU32(section, headerStart);
-    PutU32(section, static_cast<uint32_t>(header.size()));
-    section.push_back(2);
-    PutU32(section, bitmapStart);
-    PutU32(section, static_cast<uint32_t>(dib.size()));
-    section += header;
-    section += dib;
+    DwgOutFiler section;
+    section.writeBytes(std::string_view(reinterpret_cast<const char*>(kImageSectionSentinel), 16));
+    section.writeU32(static_cast<uint32_t>(header.bytes().size() + dib.size()));
+    section.writeU8(2);
+    section.writeU8(1);
+    section.writeU32(headerStart);
+    section.writeU32(static_cast<uint32_t>(header.bytes().size()));
+    section.writeU8(2);
+    section.writeU32(bitmapStart);
+    section.writeU32(static_cast<uint32_t>(dib.size()));
+    section.writeBytes(header.bytes());
+    section.writeBytes(dib);
     for (unsigned char byte : kImageSectionSentinel)
-        section.push_back(static_cast<char>(~byte));
-    return section;
+        section.writeU8(static_cast<uint8_t>(~byte));
+    return section.bytes();
 }
 
 bool ReadPreviewBitmap(std::string_view fileBytes, std::string& dib) {
     dib.clear();
     if (fileBytes.size() < kImageAddressOffset + 4)
         return false;
-    uint64_t address = ReadU32(fileBytes, kImageAddressOffset);
+    uint64_t address = ReadU32At(fileBytes, kImageAddressOffset);
     if (address + 21 > fileBytes.size() ||
         std::memcmp(fileBytes.data() + address, kImageSectionSentinel, 16) != 0)
         return false;
@@ -277,8 +260,8 @@ bool ReadPreviewBitmap(std::string_view fileBytes, std::string& dib) {
     }
     if (code != 2)
         return false;
-    uint64_t start = ReadU32(fileBytes, entry + 1);
-    uint64_t size = ReadU32(fileBytes, entry + 5);
+    uint64_t start = ReadU32At(fileBytes, entry + 1);
+    uint64_t size = ReadU32At(fileBytes, entry + 5);
     if (start + size > fileBytes.size())
         return false;
     std::string_view bitmap = fileBytes.substr(start, size);

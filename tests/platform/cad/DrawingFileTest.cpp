@@ -4,6 +4,7 @@
 #include "platform/cad/DbGroup.h"
 #include "platform/cad/DbOpen.h"
 #include "platform/cad/DbSymbolTable.h"
+#include "platform/cad/DwgFiler.h"
 #include "platform/cad/PreviewImage.h"
 #include "platform/fs/FileIo.h"
 #include "support/DrawingSupport.h"
@@ -17,24 +18,13 @@ using namespace ovtest;
 
 namespace {
 
-uint32_t U32At(const std::string& bytes, size_t at) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    return value;
-}
-
-void PutU32At(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 // Changes the content data of a saved file and gives it a matching checksum, so that the
 // reader's structural checks, not the checksum, have to catch the change.
 void PatchContent(std::string& file, size_t offsetInContent, const std::string& bytes) {
-    size_t start = U32At(file, 17) + 16;
+    size_t start = cad::ReadU32At(file, 17) + 16;
     file.replace(start + offsetInContent, bytes.size(), bytes);
-    PutU32At(file, 25, cad::Crc32(std::string_view(file).substr(start, U32At(file, 21))));
+    cad::WriteU32At(file, 25,
+                    cad::Crc32(std::string_view(file).substr(start, cad::ReadU32At(file, 21))));
 }
 
 class DrawingFile : public ::testing::Test {
@@ -205,7 +195,7 @@ TEST_F(DrawingFile, PreviewSectionLiesWhereADwgFileKeepsIt) {
     AddLine(db, {0, 0, 0}, {100, 100, 0});
     std::wstring path = Save(db, L"preview.dwg");
     std::string bytes = folder.ReadBytes(L"preview.dwg");
-    uint32_t address = U32At(bytes, 13);
+    uint32_t address = cad::ReadU32At(bytes, 13);
     ASSERT_LT(address + 16, bytes.size());
     EXPECT_EQ(std::memcmp(bytes.data() + address, cad::kImageSectionSentinel, 16), 0);
     unsigned count = static_cast<uint8_t>(bytes[address + 20]);
@@ -216,7 +206,7 @@ TEST_F(DrawingFile, PreviewSectionLiesWhereADwgFileKeepsIt) {
     std::string dib;
     ASSERT_TRUE(acdbGetPreviewBitmapFromDwg(path.c_str(), dib));
     EXPECT_TRUE(cad::IsPackedDib(dib));
-    EXPECT_EQ(U32At(dib, 4), static_cast<uint32_t>(cad::kPreviewWidth));
+    EXPECT_EQ(cad::ReadU32At(dib, 4), static_cast<uint32_t>(cad::kPreviewWidth));
     // The line crosses the picture diagonally in white (palette index 7) on black.
     size_t pixels = 40 + 256 * 4;
     EXPECT_EQ(dib.find('\x07', pixels) != std::string::npos, true);
@@ -279,7 +269,7 @@ TEST_F(DrawingFile, FailedSaveLeavesTheOldFileWhole) {
 
 TEST_F(DrawingFile, EveryTruncationFailsCleanlyAndLeavesTheDatabaseAsItWas) {
     std::string whole = SmallDrawing();
-    size_t image = U32At(whole, 13);
+    size_t image = cad::ReadU32At(whole, 13);
     AcDbDatabase db;
     AcDbObjectId keep = AddLine(db, {0, 0, 0}, {1, 1, 0});
     for (size_t length = 0; length < image; length += (length < 200 ? 1 : 37))
@@ -311,16 +301,16 @@ TEST_F(DrawingFile, DamagedHeadersSentinelsAndSizesAreRefused) {
     EXPECT_EQ(ReadBytes(bytes, db), Acad::eInvalidDwgVersion);
 
     bytes = whole;
-    bytes[U32At(whole, 17)] ^= 0x01;
+    bytes[cad::ReadU32At(whole, 17)] ^= 0x01;
     EXPECT_EQ(ReadBytes(bytes, db), Acad::eDwgNeedsRecovery) << "content sentinel";
     bytes = whole;
-    bytes[U32At(whole, 17) + 40] ^= 0x10;
+    bytes[cad::ReadU32At(whole, 17) + 40] ^= 0x10;
     EXPECT_EQ(ReadBytes(bytes, db), Acad::eDwgNeedsRecovery) << "checksum";
     bytes = whole;
-    PutU32At(bytes, 21, 0xFFFFFFFF);
+    cad::WriteU32At(bytes, 21, 0xFFFFFFFF);
     EXPECT_EQ(ReadBytes(bytes, db), Acad::eDwgNeedsRecovery) << "content size";
     bytes = whole;
-    PutU32At(bytes, 17, 0xFFFFFFF0);
+    cad::WriteU32At(bytes, 17, 0xFFFFFFF0);
     EXPECT_EQ(ReadBytes(bytes, db), Acad::eDwgNeedsRecovery) << "content address";
 
     // A huge object count and a huge handle, each with a valid checksum.
@@ -339,7 +329,7 @@ TEST_F(DrawingFile, DamagedHeadersSentinelsAndSizesAreRefused) {
 
 TEST_F(DrawingFile, DamagedPreviewLeavesTheDrawingReadableWithoutAPicture) {
     std::string whole = SmallDrawing();
-    uint32_t image = U32At(whole, 13);
+    uint32_t image = cad::ReadU32At(whole, 13);
     std::string bytes = whole;
     bytes[image] = 0;
     AcDbDatabase db(false, true);
@@ -349,13 +339,13 @@ TEST_F(DrawingFile, DamagedPreviewLeavesTheDrawingReadableWithoutAPicture) {
     EXPECT_FALSE(acdbGetPreviewBitmapFromDwg(folder.Path(L"damaged.dwg").c_str(), dib));
 
     bytes = whole;
-    PutU32At(bytes, image + 30 + 5, 0x7FFFFFFF);
+    cad::WriteU32At(bytes, image + 30 + 5, 0x7FFFFFFF);
     ASSERT_EQ(ReadBytes(bytes, db), Acad::eOk);
     EXPECT_TRUE(db.thumbnailBitmap().empty()) << "bitmap size beyond the file";
     bytes = whole;
     bytes[image + 20] = 4;
     EXPECT_FALSE(cad::ReadPreviewBitmap(bytes, dib)) << "more than three entries";
-    PutU32At(bytes, 13, 0xFFFFFFF0);
+    cad::WriteU32At(bytes, 13, 0xFFFFFFF0);
     EXPECT_FALSE(cad::ReadPreviewBitmap(bytes, dib));
     ASSERT_EQ(ReadBytes(whole, db), Acad::eOk);
     EXPECT_FALSE(db.thumbnailBitmap().empty());
@@ -368,7 +358,7 @@ TEST_F(DrawingFile, PreviewOfAForeignDwgFileIsReadThoughItsDrawingIsNot) {
     AddLine(db, {0, 0, 0}, {1, 1, 0});
     std::string dib = cad::DrawPreview(db);
     std::string file = "AC1024" + std::string(122, '\0');
-    PutU32At(file, 13, static_cast<uint32_t>(file.size()));
+    cad::WriteU32At(file, 13, static_cast<uint32_t>(file.size()));
     file += cad::BuildImageSection(dib, static_cast<uint32_t>(file.size()));
     folder.WriteBytes(L"real.dwg", file);
     std::string read;
