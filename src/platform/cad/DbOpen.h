@@ -11,7 +11,7 @@ class AcDbEntity;
 // database changed while the document is not locked).
 Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& object, AcDbObjectId id, AcDb::OpenMode mode,
                                      bool openErased = false);
-// As above, and eNotAnEntity-style refusal (eWrongObjectType) for objects that are no entities.
+// As above; an object that is no entity gives eWrongObjectType and stays closed.
 Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& entity, AcDbObjectId id, AcDb::OpenMode mode,
                                      bool openErased = false);
 
