@@ -1,26 +1,146 @@
-// ovcad: the console host. For now it shows the installation it would run on.
+// ovcad: the console host. It starts the stand-in CAD host on the installation (OVMANAGE_HOME,
+// or the bundled demo installation), loads the module OvManage and runs what is typed, or what
+// a script holds, as the host's command line. See docs/cad-host.md.
 
-#include "platform/text/CodePage.h"
+#include "ConsoleBackend.h"
+#include "ConsoleInput.h"
+#include "platform/cad/CommandLine.h"
+#include "platform/cad/CommandProcessor.h"
+#include "platform/cad/DbDatabase.h"
+#include "platform/cad/Documents.h"
+#include "platform/cad/DynamicLinker.h"
+#include "platform/cad/Host.h"
+#include "platform/cad/InputSource.h"
+#include "platform/fs/LogicalPath.h"
 #include "platform/text/Utf8.h"
-#include "store/WorkingMode.h"
-#include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
 
-int main() {
-    Ov2002ReloadInstallation();
-    auto print = [](const char* label, const std::wstring& value) {
-        std::printf("%-24s %s\n", label, text::ToUtf8(value).c_str());
-    };
-    static const wchar_t* kModeNames[] = {L"0 (CAD)", L"1 (Erp)", L"2 (BSF)"};
-    print("Installation:", Ov2002GetInstallationHome());
-    print("Main folder:", GetInstallPath_TL());
-    print("Local folder:", GetTessalLocalInstallPath());
-    print("Common resource folder:", GetTessalCommonResInstallPath());
-    print("Installation kind:", std::to_wstring(GetCurTessalInstallStyle()));
-    print("Server installation:", IsServerTessal() ? L"yes" : L"no");
-    print("Version:", OvGetTessalCurVer());
-    print("Code page:", text::FromUtf8(text::AnsiCodePage().Name()));
-    print("Working mode:", kModeNames[GetErpOrCadMode()]);
+namespace {
+
+const char kUsage[] =
+    "usage: ovcad [--script FILE] [--answers LIST] [--module FILE] [--profile FILE]\n"
+    "       ovcad --write-template FILE\n";
+
+struct Options {
+    std::filesystem::path script;
+    std::wstring answers;
+    bool answersGiven = false;
+    std::filesystem::path module = OV_MODULE_PATH;
+    std::filesystem::path profile;
+    std::filesystem::path templateOutput;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        if (i + 1 >= argc)
+            return false;
+        std::string value = argv[++i];
+        if (option == "--script")
+            options.script = value;
+        else if (option == "--answers") {
+            options.answers = text::FromUtf8(value);
+            options.answersGiven = true;
+        } else if (option == "--module")
+            options.module = value;
+        else if (option == "--profile")
+            options.profile = value;
+        else if (option == "--write-template")
+            options.templateOutput = value;
+        else
+            return false;
+    }
+    return true;
+}
+
+std::filesystem::path InstallationFolder() {
+    const char* home = std::getenv("OVMANAGE_HOME");
+    return home && *home ? std::filesystem::path(home) : std::filesystem::path(OV_BUNDLED_HOME);
+}
+
+// The drawing every new drawing starts from: the host's default drawing, as the demo
+// installation ships it in Support\TEMPLATE.
+int WriteTemplate(const std::filesystem::path& output) {
+    AcDbDatabase database;
+    Acad::ErrorStatus status =
+        database.saveAs(fs::ToLogical(std::filesystem::absolute(output)).c_str(), false);
+    if (status != Acad::eOk) {
+        std::fprintf(stderr, "ovcad: cannot write %s: %s\n", output.c_str(),
+                     text::ToUtf8(acadErrorStatusText(status)).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+void DiscardUnsavedChanges() {
+    for (AcApDocument* document : acDocManager->documents())
+        if (document->database()->isModified())
+            acutPrintf(L"\nThe changes to %s are not saved.\n", document->fileName());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (!options.templateOutput.empty())
+        return WriteTemplate(options.templateOutput);
+
+    cad::CommandLine::Instance().SetEcho([](std::wstring_view text) {
+        std::cout << text::ToUtf8(text);
+        std::cout.flush();
+    });
+    ConsoleInput input;
+    if (!options.script.empty() && !input.OpenScript(options.script)) {
+        std::fprintf(stderr, "ovcad: cannot read the script %s\n", options.script.c_str());
+        return 2;
+    }
+    ConsoleBackend backend(input);
+    if (options.answersGiven && !backend.SetAnswers(options.answers)) {
+        std::fputs("ovcad: --answers takes words such as yes,no,ok,cancel\n", stderr);
+        return 2;
+    }
+    ui::SetBackend(&backend);
+
+    std::filesystem::path home = InstallationFolder();
+    cad::HostOptions hostOptions;
+    hostOptions.templateFolder = fs::ToLogical(home / "Support" / "TEMPLATE");
+    hostOptions.profilePath =
+        fs::ToLogical(options.profile.empty() ? home / "HostProfile.ini" : options.profile);
+    cad::StartHost(hostOptions);
+    acutPrintf(L"\novcad on the installation %s\n", fs::ToLogical(home));
+
+    std::wstring error;
+    if (!cad::LoadModule(options.module, error))
+        acutPrintf(L"\nThe module %s cannot be loaded: %s\n",
+                   text::FromUtf8(options.module.string()), error);
+
+    cad::CommandProcessor& processor = cad::CommandProcessor::Instance();
+    processor.SetInteractiveSource([&input] { return input.NextLine(); });
+    cad::InputSource::Instance().SetSupplier([&input]() -> std::optional<cad::InputEvent> {
+        for (;;) {
+            acutPrintf(L"\n[move X,Y | pick X,Y | enter | space | esc | aux N]: ");
+            std::optional<std::wstring> line = input.NextLine();
+            if (!line)
+                return std::nullopt;
+            if (std::optional<cad::InputEvent> event = cad::InputSource::Parse(*line))
+                return event;
+        }
+    });
+    processor.Execute(L"", false, true);
+    if (!processor.QuitRequested())
+        DiscardUnsavedChanges();
+
+    cad::StopHost();
+    ui::SetBackend(nullptr);
+    acutPrintf(L"\n");
     return 0;
 }

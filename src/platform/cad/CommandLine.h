@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace cad {
@@ -26,8 +27,14 @@ public:
     // Receives every written text as well (the console host prints it).
     void SetEcho(std::function<void(std::wstring_view)> echo) { m_echo = std::move(echo); }
 
+    // A fresh command prompt was asked for (acedPostCommandPrompt); the console shows one before
+    // it reads the next command. Taking the request clears it.
+    void RequestPrompt() { m_promptRequested = true; }
+    bool TakePromptRequest() { return std::exchange(m_promptRequested, false); }
+
 private:
     std::wstring m_text;
+    bool m_promptRequested = false;
     std::function<void(std::wstring_view)> m_echo;
 };
 

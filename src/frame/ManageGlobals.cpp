@@ -1,0 +1,21 @@
+#include "frame/ManageGlobals.h"
+
+ui::Window* g_pManageDlg = nullptr;
+std::wstring g_strOpenDwgPathName;
+int g_bExpandTreeAfterSave = 0;
+
+namespace {
+const char g_moduleResources = 0;
+}
+
+HINSTANCE ModuleResourceInstance() {
+    return &g_moduleResources;
+}
+
+CModuleResourceScope::CModuleResourceScope() {
+    acDocManager->pushResourceHandle(ModuleResourceInstance());
+}
+
+CModuleResourceScope::~CModuleResourceScope() {
+    acDocManager->popResourceHandle();
+}
