@@ -42,8 +42,9 @@ void Fill(AcDbDatabase& db) {
         AcDbObjectId id;
         space->appendAcDbEntity(id, entity);
         entity->setXData(L"OVBOM_LOCATION_LABELHANDLE",
-                         {resbuf::Text(1000, L"位置 A" + std::to_wstring(i)), resbuf::Text(1005, id.handle().text()),
-                          resbuf::Real(1040, i * 0.5), resbuf::Short(1070, static_cast<short>(i % 100))});
+                         {resbuf::Text(1000, L"位置 A" + std::to_wstring(i)),
+                          resbuf::Text(1005, id.handle().text()), resbuf::Real(1040, i * 0.5),
+                          resbuf::Short(1070, static_cast<short>(i % 100))});
         entity->close();
     }
 }
@@ -61,7 +62,8 @@ void Read(benchmark::State& state) {
     std::wstring path = fs::ToLogical(g_file);
     for (auto _ : state) {
         AcDbDatabase db(false, true);
-        if (db.readDwgFile(path.c_str()) != Acad::eOk || db.modelSpace()->entityIds().size() != kEntities)
+        if (db.readDwgFile(path.c_str()) != Acad::eOk ||
+            db.modelSpace()->entityIds().size() != kEntities)
             state.SkipWithError("read failed");
     }
 }
@@ -72,16 +74,19 @@ BENCHMARK(Read)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    g_file = std::filesystem::temp_directory_path() / ("ov-drawing-bench-" + std::to_string(::getpid()) + ".dwg");
+    g_file = std::filesystem::temp_directory_path() /
+             ("ov-drawing-bench-" + std::to_string(::getpid()) + ".dwg");
     benchmark::Initialize(&argc, argv);
     ovbench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::error_code ignored;
-    double megabytes = static_cast<double>(std::filesystem::file_size(g_file, ignored)) / (1024.0 * 1024.0);
-    std::printf("drawing of %d entities with extended data: save %.1f ms, read %.1f ms, file %.2f MiB, "
-                "peak memory %.1f MiB\n",
-                kEntities, reporter.Seconds("Save") * 1000.0, reporter.Seconds("Read") * 1000.0, megabytes,
-                ovbench::PeakMemoryMiB());
+    double megabytes =
+        static_cast<double>(std::filesystem::file_size(g_file, ignored)) / (1024.0 * 1024.0);
+    std::printf(
+        "drawing of %d entities with extended data: save %.1f ms, read %.1f ms, file %.2f MiB, "
+        "peak memory %.1f MiB\n",
+        kEntities, reporter.Seconds("Save") * 1000.0, reporter.Seconds("Read") * 1000.0, megabytes,
+        ovbench::PeakMemoryMiB());
     std::filesystem::remove(g_file, ignored);
     benchmark::Shutdown();
     return 0;

@@ -6,6 +6,7 @@
 #include "platform/cad/Host.h"
 #include "platform/ui/WaitCursor.h"
 #include "platform/ui/Window.h"
+#include "server/WordDictionaryRefresh.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 #include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
 #include "suite/OvXmInfo/AllStyNameInfo.h"
@@ -51,6 +52,9 @@ void HandInstallationFoldersToLibraries() {
 }
 
 void RunManageCommand(int nMode) {
+    // Clients of a server installation take the server's word dictionary before any dialog can
+    // offer words from it; without a connection the local copy serves.
+    RefreshWordDictionaryFromServer();
     CModuleResourceScope resources;
     if (IsPropertySheetOpen())
         return;

@@ -8,6 +8,7 @@
 #include "platform/cad/HostProfile.h"
 #include "platform/ui/WaitCursor.h"
 #include "platform/ui/Window.h"
+#include "server/WordDictionaryRefresh.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 #include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
 #include "suite/OvXmInfo/AllStyNameInfo.h"
@@ -25,7 +26,11 @@ namespace {
 
 class ManageCommands : public ::testing::Test {
 protected:
-    ManageCommands() { acrxEntryPoint(AcRx::kInitAppMsg, nullptr); }
+    ManageCommands() {
+        // Every command loads the installation's drawing-type catalogue.
+        installation.WriteBytes(L"Data\\dwgstyle.dat", Cp936Lines({L"PM=屏面布置图"}));
+        acrxEntryPoint(AcRx::kInitAppMsg, nullptr);
+    }
     ~ManageCommands() override {
         acrxEntryPoint(AcRx::kUnloadAppMsg, nullptr);
         g_strOpenDwgPathName.clear();
@@ -151,6 +156,27 @@ TEST_F(ManageCommands, EveryModeHandsTheInstallationFoldersToTheLibraries) {
     ASSERT_NE(CManageFileInfo::Getm_AllStyNameInfo(), nullptr);
     EXPECT_EQ(CManageFileInfo::Getm_AllStyNameInfo()->GetStyleFolder(), common);
     EXPECT_EQ(OvGetBtlDefFilePath(), common);
+}
+
+TEST_F(ManageCommands, ClientsRefreshTheWordDictionaryBeforeEveryMode) {
+    std::vector<std::wstring> downloads;
+    SetWordDictionaryDownloadForTesting([&downloads](const std::wstring& path) {
+        downloads.push_back(path);
+        return 0; // no server: the command goes on without a word about it
+    });
+    host.Run(L"SAVETOXM\n");
+    EXPECT_TRUE(downloads.empty()) << "a stand-alone installation follows no server";
+    for (int kind : {1, 2}) {
+        installation.WriteBytes(L"Installation.ini", "Kind=" + std::to_string(kind) + "\n");
+        Ov2002ReloadInstallation();
+        host.Run(L"XMMANAGE\nSAVETOSB\n");
+    }
+    SetWordDictionaryDownloadForTesting({});
+    std::wstring local = installation.Path(L"Data\\word.mdb");
+    EXPECT_EQ(downloads, std::vector<std::wstring>(4, local));
+    for (const ui::RecordedMessageBox& box : host.Boxes().Boxes())
+        EXPECT_EQ(box.text.rfind(L"当前没有打开的", 0), 0u)
+            << "only the save commands' own messages";
 }
 
 TEST_F(ManageCommands, ManagementCommandsCloseAnyWindowAndSayTheWindowIsNotAvailable) {
