@@ -135,26 +135,28 @@ std::wstring CodePage::Decode(std::string_view bytes) const {
     const Tables* tables = m_valid ? LookupTables() : nullptr;
     if (!tables)
         return DecodeWithIconv(bytes);
-    std::wstring out;
-    out.reserve(bytes.size());
+    // Never more characters than bytes: write into a buffer of that size, then cut it to fit.
+    std::wstring out(bytes.size(), L'\0');
+    wchar_t* next = out.data();
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t size = bytes.size();
     for (size_t i = 0; i < size;) {
         unsigned char b = data[i];
         if (b < 0x80) {
-            out.push_back(static_cast<wchar_t>(b));
+            *next++ = static_cast<wchar_t>(b);
             ++i;
         } else if (tables->single[b] != kNoChar) {
-            out.push_back(tables->single[b]);
+            *next++ = tables->single[b];
             ++i;
         } else if (tables->lead[b] && i + 1 < size && tables->Pair(b, data[i + 1]) != kNoChar) {
-            out.push_back(tables->Pair(b, data[i + 1]));
+            *next++ = tables->Pair(b, data[i + 1]);
             i += 2;
         } else {
-            out.push_back(static_cast<wchar_t>(kEscapedByteBase + b));
+            *next++ = static_cast<wchar_t>(kEscapedByteBase + b);
             ++i;
         }
     }
+    out.resize(static_cast<size_t>(next - out.data()));
     return out;
 }
 
