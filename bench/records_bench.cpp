@@ -14,38 +14,13 @@
 #include "suite/OvXmInfo/ManageFileText.h"
 #include "suite/OvXmInfo/XmSbInfo.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <unistd.h>
 
 namespace {
-
-// Keeps the best time of each benchmark over its repetitions.
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            double seconds =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            double& best = m_best[run.run_name.function_name];
-            best = best == 0 ? seconds : std::min(best, seconds);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Best(const std::string& name) const {
-        auto found = m_best.find(name);
-        return found == m_best.end() ? 0.0 : found->second;
-    }
-
-private:
-    std::map<std::string, double> m_best;
-};
 
 constexpr int kEquipments = 200;
 constexpr int kTypes = 10;
@@ -172,10 +147,10 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(9);
     benchmark::Initialize(&argc, argv);
-    BestTimeReporter reporter;
+    ovbench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    double records = reporter.Best("Records/LoadProjectWith200Equipments");
-    double bytes = reporter.Best("Records/BytesOnly_201Files");
+    double records = reporter.Seconds("Records/LoadProjectWith200Equipments");
+    double bytes = reporter.Seconds("Records/BytesOnly_201Files");
     std::printf(
         "records tree (Project, 200 Equipments, 10000 drawings): %.2f ms, bytes only: %.2f ms, "
         "ratio %.2fx (target: at most 2x), peak memory %.1f MiB\n",

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs {
 
@@ -247,12 +248,35 @@ bool CopyFile(std::wstring_view from, std::wstring_view to, bool overwrite) {
     std::error_code error;
     if (!stdfs::is_regular_file(source, error))
         return Fail(ENOENT);
-    if (EntryExists(target) && stdfs::equivalent(source, target, error))
+    bool targetExists = EntryExists(target);
+    if (targetExists && stdfs::equivalent(source, target, error))
         return Fail(EINVAL);
-    auto options = overwrite ? stdfs::copy_options::overwrite_existing : stdfs::copy_options::none;
-    if (!stdfs::copy_file(source, target, options, error))
-        return Fail(error ? error : std::make_error_code(std::errc::file_exists));
+    if (targetExists && !overwrite)
+        return Fail(EEXIST);
+    if (targetExists && stdfs::is_directory(target, error))
+        return Fail(EISDIR);
+    // The copy is made under a temporary name beside the target and renamed over it only when
+    // complete, so a failed copy never leaves the old file half-overwritten.
+    stdfs::path temporary = target;
+    temporary += "." + std::to_string(::getpid()) + ".ovtmp";
+    if (!stdfs::copy_file(source, temporary, stdfs::copy_options::overwrite_existing, error))
+        return Fail(error ? error : std::make_error_code(std::errc::io_error));
+    stdfs::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        stdfs::remove(temporary, ignored);
+        return Fail(error);
+    }
     return true;
+}
+
+bool IsSameOrInside(std::wstring_view inner, std::wstring_view outer) {
+    std::error_code error;
+    stdfs::path innerPath = stdfs::weakly_canonical(Resolve(inner), error);
+    stdfs::path outerPath = stdfs::weakly_canonical(Resolve(outer), error);
+    auto mismatch =
+        std::mismatch(outerPath.begin(), outerPath.end(), innerPath.begin(), innerPath.end());
+    return mismatch.first == outerPath.end();
 }
 
 bool CopyTree(std::wstring_view from, std::wstring_view to) {
@@ -263,14 +287,8 @@ bool CopyTree(std::wstring_view from, std::wstring_view to) {
     if (EntryExists(target))
         return Fail(EEXIST);
     std::error_code error;
-    if (stdfs::is_directory(source, error)) {
-        stdfs::path canonicalSource = stdfs::weakly_canonical(source, error);
-        stdfs::path canonicalTarget = stdfs::weakly_canonical(target, error);
-        auto mismatch = std::mismatch(canonicalSource.begin(), canonicalSource.end(),
-                                      canonicalTarget.begin(), canonicalTarget.end());
-        if (mismatch.first == canonicalSource.end())
-            return Fail(EINVAL); // a folder into itself would never end
-    }
+    if (stdfs::is_directory(source, error) && IsSameOrInside(to, from))
+        return Fail(EINVAL); // a folder into itself would never end
     stdfs::copy(source, target, stdfs::copy_options::recursive, error);
     if (error) {
         int cause = error.value();

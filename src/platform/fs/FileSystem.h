@@ -47,10 +47,15 @@ bool DeleteFile(std::wstring_view logical);
 bool DeleteTree(std::wstring_view logical);
 // Fails when the target exists (unless it is the same entry in another case).
 bool Rename(std::wstring_view from, std::wstring_view to);
+// With `overwrite`, an existing target is replaced only by a complete copy (made beside it
+// and renamed over it), never truncated and rewritten in place.
 bool CopyFile(std::wstring_view from, std::wstring_view to, bool overwrite);
 // A file or a whole folder to a target that does not exist yet. When a copy fails part way,
 // what was already copied is removed again, so the target is either complete or absent.
 bool CopyTree(std::wstring_view from, std::wstring_view to);
+// Whether `inner` is the entry `outer` or lies inside it, on disk ("..", links and other
+// spellings of the same place included).
+bool IsSameOrInside(std::wstring_view inner, std::wstring_view outer);
 // Rename, or copy and delete across file systems.
 bool Move(std::wstring_view from, std::wstring_view to);
 

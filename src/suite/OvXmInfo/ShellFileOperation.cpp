@@ -10,9 +10,7 @@
 #include "platform/ui/MessageBox.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <filesystem>
 
 namespace {
 
@@ -43,33 +41,6 @@ bool ExpandList(const std::wstring& strList, std::vector<std::wstring>& arrPaths
     return true;
 }
 
-// Whether a path is the other one or lies inside it, on disk (".." and other spellings of
-// the same place included).
-bool SameOrInside(const std::wstring& strInner, const std::wstring& strOuter) {
-    std::error_code error;
-    std::filesystem::path inner = std::filesystem::weakly_canonical(fs::Resolve(strInner), error);
-    std::filesystem::path outer = std::filesystem::weakly_canonical(fs::Resolve(strOuter), error);
-    auto mismatch = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
-    return mismatch.first == outer.end();
-}
-
-// Replaces a file by a copy of another one: the copy is made beside the target and renamed
-// over it, so the target is never left half-written.
-bool ReplaceFileByCopy(const std::wstring& strSource, const std::wstring& strTarget) {
-    std::wstring strTemporary = strTarget + L".ovtmp";
-    fs::DeleteFile(strTemporary);
-    if (!fs::CopyFile(strSource, strTemporary, false))
-        return false;
-    std::error_code error;
-    std::filesystem::rename(fs::Resolve(strTemporary), fs::Resolve(strTarget), error);
-    if (error) {
-        fs::DeleteFile(strTemporary);
-        fs::SetLastError(error.value());
-        return false;
-    }
-    return true;
-}
-
 // Copies a file or a folder onto an existing entry: files are replaced, folders merged.
 bool CopyOver(const std::wstring& strSource, const std::wstring& strTarget) {
     if (!fs::IsFolder(strSource)) {
@@ -77,7 +48,7 @@ bool CopyOver(const std::wstring& strSource, const std::wstring& strTarget) {
             fs::SetLastError(EISDIR);
             return false;
         }
-        return ReplaceFileByCopy(strSource, strTarget);
+        return fs::CopyFile(strSource, strTarget, true);
     }
     if (!fs::IsFolder(strTarget)) {
         fs::SetLastError(ENOTDIR);
@@ -127,7 +98,7 @@ int CXmComonPar::CopyByShFileOperat(const std::wstring& strSrcList, const std::w
     for (const std::wstring& strSource : arrSources) {
         std::wstring strTarget =
             bToFilePath ? strDestination : xmpath::Join(strFolder, xmpath::LastItem(strSource));
-        if (SameOrInside(strTarget, strSource)) {
+        if (fs::IsSameOrInside(strTarget, strSource)) {
             ShowFailure(pWnd, text::Format(L"不能把“%s”复制到它自己中。", strSource));
             return 0;
         }

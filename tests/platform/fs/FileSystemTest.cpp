@@ -67,6 +67,10 @@ TEST(FileSystem, CopyMoveAndDeleteWholeFolders) {
     EXPECT_FALSE(folder.Exists(L"Copy"));
     EXPECT_FALSE(fs::CopyFile(folder.Path(L"T\\T.prj"), folder.Path(L"Moved\\T.prj"), false));
     EXPECT_TRUE(fs::CopyFile(folder.Path(L"T\\T.prj"), folder.Path(L"Moved\\T.prj"), true));
+    EXPECT_EQ(fs::FindMatches(folder.Path(L"Moved\\*.ovtmp")).size(), 0u)
+        << "no copy left beside it";
+    EXPECT_FALSE(fs::CopyFile(folder.Path(L"T\\T.prj"), folder.Path(L"Moved\\Sub"), true))
+        << "a folder is never replaced by a file";
     EXPECT_FALSE(fs::DeleteFile(folder.Path(L"Moved"))) << "a folder is not a file";
     EXPECT_TRUE(fs::DeleteTree(folder.Path(L"moved")));
     EXPECT_FALSE(folder.Exists(L"Moved"));
