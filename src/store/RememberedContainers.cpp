@@ -23,11 +23,3 @@ std::wstring GetRecentContainerPath() {
 std::wstring GetDefaultContainerPath() {
     return FirstLine(L"Data\\default.dat");
 }
-
-int SetRecentContainerPath(const std::wstring& strManageFilePath) {
-    return CEditOprt::WriteTextFile(FilePath(L"Data\\recent.dat"), strManageFilePath);
-}
-
-int SetDefaultContainerPath(const std::wstring& strManageFilePath) {
-    return CEditOprt::WriteTextFile(FilePath(L"Data\\default.dat"), strManageFilePath);
-}

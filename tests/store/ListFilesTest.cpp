@@ -3,6 +3,7 @@
 #include "store/RememberedContainers.h"
 #include "store/TypeLists.h"
 #include "store/WorkingMode.h"
+#include "suite/OvXmInfo/XmComonPar.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +120,7 @@ TEST(RememberedContainers, FirstLinesOfRecentAndDefault) {
     TempInstallation installation;
     EXPECT_EQ(GetRecentContainerPath(), L"");
     EXPECT_EQ(GetDefaultContainerPath(), L"");
-    ASSERT_EQ(SetDefaultContainerPath(L"\\d\\工程\\设备A\\设备A.prj"), 1);
+    ASSERT_EQ(g_XmComonPar.WriteCurrentXmOrSbNameToFile(L"\\d\\工程\\设备A\\设备A.prj", 0), 1);
     EXPECT_EQ(GetDefaultContainerPath(), L"\\d\\工程\\设备A\\设备A.prj");
     EXPECT_EQ(installation.ReadBytes(L"Data\\default.dat"),
               ovtest::Cp936(L"\\d\\工程\\设备A\\设备A.prj"));

@@ -46,20 +46,6 @@ std::vector<std::wstring> SplitTextLines(std::wstring_view content) {
     return lines;
 }
 
-bool ReadTextFile(std::wstring_view path, std::wstring& content, TextFileStatus* status) {
-    std::wstring raw;
-    if (!ReadDecoded(path, raw, status)) {
-        content.clear();
-        return false;
-    }
-    content.clear();
-    content.reserve(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i)
-        if (!(raw[i] == L'\r' && i + 1 < raw.size() && raw[i + 1] == L'\n'))
-            content.push_back(raw[i]);
-    return true;
-}
-
 bool ReadTextLines(std::wstring_view path, std::vector<std::wstring>& lines,
                    TextFileStatus* status) {
     std::wstring raw;

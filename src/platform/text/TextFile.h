@@ -14,7 +14,6 @@ struct TextFileStatus {
     bool lossy = false; // a character the code page cannot hold was written as "?"
 };
 
-bool ReadTextFile(std::wstring_view path, std::wstring& content, TextFileStatus* status = nullptr);
 // The lines without their line ends. A last line without a line end counts; an empty file has
 // no lines.
 bool ReadTextLines(std::wstring_view path, std::vector<std::wstring>& lines,

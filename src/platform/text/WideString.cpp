@@ -91,10 +91,6 @@ bool StartsWithNoCase(std::wstring_view s, std::wstring_view prefix) {
     return s.size() >= prefix.size() && EqualsNoCase(s.substr(0, prefix.size()), prefix);
 }
 
-bool EndsWithNoCase(std::wstring_view s, std::wstring_view suffix) {
-    return s.size() >= suffix.size() && EqualsNoCase(s.substr(s.size() - suffix.size()), suffix);
-}
-
 size_t FindNoCase(std::wstring_view haystack, std::wstring_view needle, size_t from) {
     if (needle.size() > haystack.size())
         return std::wstring_view::npos;

@@ -24,7 +24,6 @@ bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 int CompareNoCase(std::wstring_view a, std::wstring_view b);
 bool StartsWith(std::wstring_view s, std::wstring_view prefix);
 bool StartsWithNoCase(std::wstring_view s, std::wstring_view prefix);
-bool EndsWithNoCase(std::wstring_view s, std::wstring_view suffix);
 // Position of the first match at or after `from`, or npos.
 size_t FindNoCase(std::wstring_view haystack, std::wstring_view needle, size_t from = 0);
 
