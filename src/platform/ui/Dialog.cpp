@@ -148,7 +148,9 @@ bool Dialog::DestroyWindow() {
 void Dialog::EndDialog(int result) {
     m_result = result;
     m_ended = true;
-    if (!m_modal)
+    if (m_modal)
+        Notify(WindowChange::Ended);
+    else
         ShowWindow(SW_HIDE);
 }
 

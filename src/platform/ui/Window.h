@@ -56,6 +56,7 @@ enum class WindowChange {
     Scroll,
     Painted, // a preview frame's picture
     ChildAdded,
+    Ended, // a modal dialog's EndDialog: its modal loop ends
 };
 
 class Window;
