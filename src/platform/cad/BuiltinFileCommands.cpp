@@ -67,6 +67,7 @@ bool SaveDocument(AcApDocument& document, const std::wstring& path, AcDb::AcDbDw
         return false;
     }
     document.setFileName(path);
+    document.setSaveName(path);
     return true;
 }
 

@@ -41,8 +41,20 @@ std::wstring AcApDocument::docTitle() const {
 }
 
 void AcApDocument::setFileName(std::wstring fileName) {
+    bool moved = !m_titled || !text::EqualsNoCase(m_fileName, fileName);
     m_fileName = std::move(fileName);
     m_titled = true;
+    if (moved)
+        lockFile();
+}
+
+void AcApDocument::lockFile() {
+    cad::DrawingLockHolder holder;
+    if (m_titled && !m_lockFiles.Acquire(m_fileName) &&
+        cad::ClearLockFile(cad::LockFilePath(m_fileName, false), holder) ==
+            cad::LockFileState::Held)
+        acutPrintf(L"\n%s is in use by %s on %s since %s: opened without its lock files.\n",
+                   m_fileName, holder.user, holder.machine, holder.since);
 }
 
 void AcApDocument::setView(const AcGePoint3d& center, double height) {
@@ -165,7 +177,7 @@ Acad::ErrorStatus AcApDocManager::appContextOpenDocument(const wchar_t* fileName
         return status;
     if (!makeRoomForDocument())
         return Acad::eDocumentSwitchDisabled;
-    addDocument(std::move(database), fileName, true);
+    addDocument(std::move(database), fileName, true)->lockFile();
     return Acad::eOk;
 }
 

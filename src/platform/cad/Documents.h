@@ -8,6 +8,7 @@
 // eLockViolation.
 
 #include "platform/cad/DbDatabase.h"
+#include "platform/cad/DrawingLock.h"
 
 #include <deque>
 #include <memory>
@@ -45,12 +46,22 @@ public:
     std::wstring docTitle() const;
     AcDbDatabase* database() const { return m_database.get(); }
     bool isTitled() const { return m_titled; }
+    // The file this document was last saved to in this session ("" until it is saved): the
+    // SAVENAME variable.
+    const std::wstring& saveName() const { return m_saveName; }
+    // Whether the host holds the drawing's lock files (".dwl", ".dwl2"; DrawingLock.h).
+    bool holdsLockFiles() const { return m_lockFiles.IsHeld(); }
     AcAp::DocLockMode myLockMode() const { return m_locks > 0 ? AcAp::kWrite : AcAp::kNotLocked; }
 
     // --- For the host itself ---
     AcApDocument(std::unique_ptr<AcDbDatabase> database, std::wstring fileName, bool titled);
     ~AcApDocument();
+    // A new file name (after SAVEAS): the lock files follow it.
     void setFileName(std::wstring fileName);
+    void setSaveName(std::wstring fileName) { m_saveName = std::move(fileName); }
+    // Takes the lock files of the document's file; a note on the command line when another
+    // program holds them.
+    void lockFile();
     // Changes are allowed while a command runs in the document or while it is locked.
     bool isWriteAllowed() const { return m_locks > 0 || m_commandDepth > 0; }
     int lockCount() const { return m_locks; }
@@ -68,6 +79,8 @@ private:
     std::unique_ptr<AcDbDatabase> m_database;
     std::wstring m_fileName;
     bool m_titled;
+    std::wstring m_saveName;
+    cad::DrawingLockFiles m_lockFiles;
     int m_locks = 0;
     int m_commandDepth = 0;
     std::deque<cad::PendingString> m_pending;

@@ -60,7 +60,7 @@ short SystemVariables::TypeOf(const std::wstring& name) const {
     std::wstring upper = Upper(name);
     if (m_settings.count(upper) || upper == L"DWGTITLED" || upper == L"DBMOD")
         return RTSHORT;
-    if (upper == L"DWGNAME" || upper == L"DWGPREFIX" || upper == L"CLAYER")
+    if (upper == L"DWGNAME" || upper == L"DWGPREFIX" || upper == L"CLAYER" || upper == L"SAVENAME")
         return RTSTR;
     if (upper == L"VIEWSIZE")
         return RTREAL;
@@ -92,6 +92,8 @@ int SystemVariables::Get(const std::wstring& name, resbuf& result) const {
         result = resbuf::Text(RTSTR, document->docTitle());
     else if (upper == L"DWGPREFIX")
         result = resbuf::Text(RTSTR, DocumentFolder(*document));
+    else if (upper == L"SAVENAME")
+        result = resbuf::Text(RTSTR, document->saveName());
     else if (upper == L"CLAYER")
         result = resbuf::Text(RTSTR, RecordName(document->database()->clayer()));
     else if (upper == L"VIEWSIZE")

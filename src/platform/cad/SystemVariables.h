@@ -1,7 +1,7 @@
 #pragma once
 // System variables the module reads and sets. Settings (SDI, ISAVEBAK, CMDECHO, FILEDIA,
 // OSMODE) are kept by the host; the others describe the current document (DWGTITLED,
-// DWGNAME, DWGPREFIX, DBMOD, VIEWCTR, VIEWSIZE are read-only, CLAYER names its current
+// DWGNAME, DWGPREFIX, SAVENAME, DBMOD, VIEWCTR, VIEWSIZE are read-only, CLAYER names its current
 // layer). Names ignore case.
 
 #include "platform/cad/ResultBuffer.h"
