@@ -234,6 +234,28 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             gesture::Drag(*tree, found, *target, point);
             return {};
         }
+        if (auto* list = dynamic_cast<ListCtrl*>(control)) {
+            int row = FindListRow(*list, item);
+            if (row < 0)
+                return noItem();
+            Control* target = dialog.GetDlgItem(action.targetId);
+            if (!target)
+                return text::Format(L"There is no control %d.", action.targetId);
+            Point point = target->GetClientRect().CenterPoint();
+            if (auto* targetList = dynamic_cast<ListCtrl*>(target);
+                targetList && !action.targetItem.empty()) {
+                int onto = FindListRow(*targetList, action.targetItem);
+                if (onto < 0)
+                    return text::Format(L"Control %d has no row \"%s\".", action.targetId,
+                                        action.targetItem);
+                targetList->EnsureVisible(onto, false);
+                Rect cell;
+                targetList->GetItemRect(onto, &cell, LVIR_BOUNDS);
+                point = {cell.left + 2, cell.top + cell.Height() / 2};
+            }
+            gesture::Drag(*list, row, *target, point);
+            return {};
+        }
         break;
     default:
         break;

@@ -82,6 +82,11 @@ public:
     virtual bool IsKeyDown(unsigned virtualKey) const = 0;
     // The deepest window at a screen point, or null.
     virtual Window* WindowFromPoint(Point screen) const = 0;
+
+    // Opens a file (logical path) in the program the desktop associates with its kind, as the
+    // shell's "open" verb does. 0 when the program was started, else an errno value saying why
+    // not (a backend without a desktop cannot: ENOSYS).
+    virtual int OpenWithAssociatedProgram(const std::wstring& path) = 0;
 };
 
 // The process's backend; until a host sets one, boxes are printed on standard error and

@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Window.h"
 
+#include <cerrno>
 #include <vector>
 
 namespace ui {
@@ -71,6 +72,10 @@ void LocalBackend::PumpMessages() {
         break;
     }
     m_pumping = false;
+}
+
+int LocalBackend::OpenWithAssociatedProgram(const std::wstring&) {
+    return ENOSYS;
 }
 
 void LocalBackend::SetKeyDown(unsigned virtualKey, bool down) {

@@ -36,6 +36,8 @@ public:
     bool IsKeyDown(unsigned virtualKey) const override { return m_keysDown.count(virtualKey) != 0; }
     void SetKeyDown(unsigned virtualKey, bool down);
     Window* WindowFromPoint(Point screen) const override;
+    // There is no desktop to hand the file to.
+    int OpenWithAssociatedProgram(const std::wstring& path) override;
 
     // Sends WM_TIMER once for every running timer (of windows that still exist), as if each
     // period had passed, then pumps.

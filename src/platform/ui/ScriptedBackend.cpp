@@ -24,6 +24,8 @@ void ScriptedBackend::Clear() {
     m_folderRequests.clear();
     m_menuChoices.clear();
     m_menus.clear();
+    m_openFailures.clear();
+    m_openedFiles.clear();
     m_faults.clear();
 }
 
@@ -119,6 +121,15 @@ bool ScriptedBackend::ChooseFolder(Window*, FolderChooserRequest& request) {
         return false;
     request.folder = folder;
     return true;
+}
+
+int ScriptedBackend::OpenWithAssociatedProgram(const std::wstring& path) {
+    m_openedFiles.push_back(path);
+    if (m_openFailures.empty())
+        return 0;
+    int error = m_openFailures.front();
+    m_openFailures.pop_front();
+    return error;
 }
 
 unsigned ScriptedBackend::TrackPopupMenu(Window*, const Menu& menu, Point) {

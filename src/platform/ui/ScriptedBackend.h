@@ -72,6 +72,12 @@ public:
     unsigned TrackPopupMenu(Window* owner, const Menu& menu, Point screen) override;
     const std::vector<RecordedMenu>& Menus() const { return m_menus; }
 
+    // Files handed to the desktop's associated program: recorded, and started (0) unless an
+    // errno value was queued for the next one.
+    void QueueOpenFailure(int error) { m_openFailures.push_back(error); }
+    int OpenWithAssociatedProgram(const std::wstring& path) override;
+    const std::vector<std::wstring>& OpenedFiles() const { return m_openedFiles; }
+
     const std::vector<std::wstring>& Faults() const { return m_faults; }
     void Fault(std::wstring what) { m_faults.push_back(std::move(what)); }
 
@@ -93,6 +99,8 @@ private:
     std::vector<FolderChooserRequest> m_folderRequests;
     std::deque<unsigned> m_menuChoices;
     std::vector<RecordedMenu> m_menus;
+    std::deque<int> m_openFailures;
+    std::vector<std::wstring> m_openedFiles;
     std::vector<std::wstring> m_faults;
 };
 

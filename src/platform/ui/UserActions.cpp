@@ -222,9 +222,38 @@ void Click(ListCtrl& list, int row, int column, int x) {
         point = {2, list.GetClientRect().Height() - 2};
     PointerAt(list, point);
     list.SetFocus();
-    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+    // Ctrl held down adds the row to the selection or takes it out, as in Windows.
+    unsigned control = CurrentBackend().IsKeyDown(VK_CONTROL) ? MK_CONTROL : 0;
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | control, PointParam(point));
     if (list.IsWindow())
-        list.SendMessage(WM_LBUTTONUP, 0, PointParam(point));
+        list.SendMessage(WM_LBUTTONUP, control, PointParam(point));
+}
+
+void Drag(ListCtrl& list, int row, Window& target, Point targetClient) {
+    if (!list.IsWindowEnabled() || !list.IsRow(row))
+        return;
+    list.EnsureVisible(row, false);
+    Point start = CellPoint(list, row, 0, -1);
+    PointerAt(list, start);
+    list.SetFocus();
+    if (!(list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED)) {
+        list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(start));
+        if (!list.IsWindow())
+            return;
+    }
+    NMLISTVIEW drag;
+    drag.iItem = row;
+    drag.ptAction = start;
+    list.NotifyParent(drag.hdr, LVN_BEGINDRAG);
+    Window* receiver = list.GetParent();
+    if (!receiver || !receiver->IsWindow())
+        return;
+    Point screen = target.ClientToScreen(targetClient);
+    Point inReceiver = receiver->ScreenToClient(screen);
+    CurrentBackend().SetCursorPos(screen);
+    receiver->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, PointParam(inReceiver));
+    if (receiver->IsWindow())
+        receiver->SendMessage(WM_LBUTTONUP, 0, PointParam(inReceiver));
 }
 
 void DoubleClick(ListCtrl& list, int row, int column) {

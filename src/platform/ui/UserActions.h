@@ -45,6 +45,10 @@ void DoubleClick(ListCtrl& list, int row, int column);
 void RightClick(ListCtrl& list, int row, int column);
 void ToggleCheck(ListCtrl& list, int row);
 void ClickHeader(ListCtrl& list, int column);
+// Presses the button on a row (selecting it, as a click does, unless it is selected already),
+// drags the selected rows onto a point of a window (client coordinates of `target`) and lets
+// go: LVN_BEGINDRAG to the list's parent, which follows the drag through its mouse messages.
+void Drag(ListCtrl& list, int row, Window& target, Point targetClient);
 
 // A key pressed in a control of the dialog (or in the dialog when `target` is null: the key
 // goes to the control with the focus). The dialog's PreTranslateMessage sees it first; Enter
