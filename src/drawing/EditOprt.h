@@ -99,6 +99,8 @@ public:
     static int WriteLines(std::wstring strPath, const std::vector<std::wstring>& arrLines);
     // Creates every missing folder of the path; the result is that of the last folder made.
     static int CreateDirPath(std::wstring strDir);
+    // Why a file could not be written (an errno value), in the words the messages use.
+    static std::wstring WriteFailureReason(int nError);
     // The system's text for the last failed file operation, in a box titled "Error".
     static void ShowLastError(ui::Window* pOwner);
 };

@@ -5,6 +5,8 @@
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
 
+#include <cerrno>
+
 int CEditOprt::IsFileExist(std::wstring strPath) {
     // Opening the serial ports COM1/COM2 as files would hang on Windows; the names are refused
     // wherever they appear as a file name.
@@ -118,6 +120,21 @@ int CEditOprt::CreateDirPath(std::wstring strDir) {
         lastResult = fs::CreateFolder(strPrefix) ? 1 : 0;
     }
     return lastResult;
+}
+
+std::wstring CEditOprt::WriteFailureReason(int nError) {
+    switch (nError) {
+    case ENOSPC:
+        return L"磁盘空间不足";
+    case EFBIG:
+        return L"文件超过了允许的大小";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return L"没有写入权限";
+    default:
+        return fs::ErrorText(nError);
+    }
 }
 
 void CEditOprt::ShowLastError(ui::Window* pOwner) {
