@@ -7,6 +7,7 @@
 #include "platform/ui/ScriptedBackend.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/VoRezaZazUzavodo/MainLibBrowserDlg.h"
+#include "support/ConsoleTranscript.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -202,4 +203,19 @@ TEST_F(WireList, AProjectsDialogSaysProject) {
     EXPECT_EQ(backend.Dialogs()[0].caption, L"项目导线信息修改");
     EXPECT_TRUE(Opened(backend.Dialogs()[0], L"  164 static \"项目名称：\""));
     EXPECT_FALSE(installation.Exists(L"P\\OrvaneLineInfo.xml"));
+}
+
+TEST_F(WireList, ConsoleTranscript) {
+    installation.WriteBytes(
+        L"Data\\OvMainLib.txt",
+        Cp936Lines({L"W1|铜线|BVR-1.5|导线|厂|米||||||||||||| 1.2", L"W2|屏蔽线"}));
+    WriteList({{L"交流电流A", L"A1", L"铜线A", L"1.5"}, {L"普通导线", L"", L"", L""}});
+    ovtest::Console console({L"select 159 普通导线", L"click 161", L"click 222", L"type 301 w1",
+                             L"key 301 enter", L"ok", L"ok", L"drag 159 普通导线 => 159 交流电流A",
+                             L"ok"});
+    CModfyLineInfoDlg dialog(&file);
+    EXPECT_EQ(dialog.DoModal(), ui::IDOK);
+    EXPECT_EQ(console.transcript, ovtest::KeptTranscript("drawing/transcripts/ModfyLineInfoDlg.txt",
+                                                         console.transcript));
+    EXPECT_EQ(Written()[0], (STRUCT_LINEITEM{L"普通导线", L"W1", L"导线_铜线_BVR-1.5", L"1.2"}));
 }

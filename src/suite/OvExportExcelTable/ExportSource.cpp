@@ -7,6 +7,7 @@
 #include "platform/fs/FileSystem.h"
 #include "suite/OvXmInfo/XmSbInfo.h"
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -89,12 +90,17 @@ bool ReadDrawingParts(const std::wstring& strPath, std::vector<ExportPart>& arrP
     AcDbObjectPointer<AcDbBlockTableRecord> pSpace(pDb->modelSpaceId(), AcDb::kForRead);
     if (!pSpace)
         return false;
+    // Parts use few blocks many times over: each block's name is looked up once.
+    std::map<AcDbObjectId, std::wstring> blockNames;
     for (AcDbObjectId id : pSpace->entityIds()) {
         AcDbObjectPointer<AcDbBlockReference> pRef(id, AcDb::kForRead);
         if (!pRef)
             continue;
         ExportPart part;
-        part.strBlockName = cad::RecordName(pRef->blockTableRecord());
+        auto [name, added] = blockNames.try_emplace(pRef->blockTableRecord());
+        if (added)
+            name->second = cad::RecordName(pRef->blockTableRecord());
+        part.strBlockName = name->second;
         if (part.strBlockName.empty() || part.strBlockName.front() == L'*')
             continue;
         part.arrFields.resize(kPartFieldCount);
