@@ -100,7 +100,8 @@ void FtpTestSite::WriteLoginFile(const TempFolder& installation, FtpTestLogin lo
 
 std::vector<std::string> FtpTestSite::LogLines() const {
     std::ifstream in(StateDir() / "ftp.log", std::ios::binary);
-    std::string marker = "/" + text::ToUtf8(m_name);
+    std::string marker = "/";
+    marker += text::ToUtf8(m_name);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
         size_t found = line.find(marker);

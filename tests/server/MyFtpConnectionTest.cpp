@@ -78,7 +78,8 @@ TEST_F(FtpClientTest, DroppedTransfersAreTriedOnceMoreOverANewConnection) {
 TEST_F(FtpClientTest, UploadsByRenameThroughATemporaryNameInTheTargetFolder) {
     site.Write(L"sub\\a.dwg", "old");
     installation.WriteBytes(L"a.dwg", "new");
-    std::string marker = "/" + text::ToUtf8(site.Name()) + "/";
+    std::string marker = "/";
+    marker += text::ToUtf8(site.Name()) + "/";
     {
         CMyFtpConnection direct;
         std::wstring remote = L"sub\\b.dwg";
