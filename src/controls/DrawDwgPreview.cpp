@@ -110,6 +110,38 @@ int CDrawDwgPreview::PreparePng() {
     return 1;
 }
 
+namespace {
+
+// The frame's background everywhere outside the picture's rectangle. Every pixel of the frame
+// is written, by the picture or by this, so nothing of an earlier picture stays.
+void FillAround(ui::Canvas& frame, int nLeft, int nTop, int nWidth, int nHeight) {
+    if (frame.Width() <= 0 || frame.Height() <= 0)
+        return;
+    ui::COLORREF background = ui::GetSysColor(ui::COLOR_BTNFACE);
+    size_t nStride = static_cast<size_t>(frame.Width()) * 3;
+    std::vector<uint8_t> arrRow(nStride);
+    for (size_t i = 0; i < nStride; i += 3) {
+        arrRow[i] = static_cast<uint8_t>(ui::GetRValue(background));
+        arrRow[i + 1] = static_cast<uint8_t>(ui::GetGValue(background));
+        arrRow[i + 2] = static_cast<uint8_t>(ui::GetBValue(background));
+    }
+    uint8_t* pPixels = frame.Rgb().data();
+    size_t nLeftBytes = static_cast<size_t>(nLeft) * 3;
+    size_t nRight = static_cast<size_t>(nLeft + nWidth) * 3;
+    for (int y = 0; y < frame.Height(); ++y) {
+        uint8_t* pRow = pPixels + static_cast<size_t>(y) * nStride;
+        if (y < nTop || y >= nTop + nHeight || nWidth == 0) {
+            std::memcpy(pRow, arrRow.data(), nStride);
+        } else {
+            std::memcpy(pRow, arrRow.data(), nLeftBytes);
+            std::memcpy(pRow + nRight, arrRow.data(), nStride - nRight);
+        }
+    }
+    frame.Touch();
+}
+
+} // namespace
+
 // One row of the picture (counted from the top), from a column on, as red, green, blue.
 void CDrawDwgPreview::PaintRow(int nSourceRow, int nFirstColumn, int nCount, uint8_t* pOut) const {
     if (m_bPng) {
@@ -124,9 +156,23 @@ void CDrawDwgPreview::PaintRow(int nSourceRow, int nFirstColumn, int nCount, uin
     const auto* pRow = reinterpret_cast<const uint8_t*>(m_strImage.data()) + layout.pixelOffset +
                        static_cast<size_t>(nStoredRow) * layout.stride;
     switch (layout.bitsPerPixel) {
-    case 32:
+    case 32: {
+        // Blue, green, red, zero in; red, green, blue out, four bytes at a time: the fourth
+        // byte written is the next pixel's first, and the last pixel goes byte by byte.
+        const uint8_t* pPixel = pRow + static_cast<size_t>(nFirstColumn) * 4;
+        for (int i = 0; i + 1 < nCount; ++i, pPixel += 4, pOut += 3) {
+            uint32_t nValue;
+            std::memcpy(&nValue, pPixel, 4);
+            nValue = __builtin_bswap32(nValue) >> 8;
+            std::memcpy(pOut, &nValue, 4);
+        }
+        pOut[0] = pPixel[2];
+        pOut[1] = pPixel[1];
+        pOut[2] = pPixel[0];
+        return;
+    }
     case 24: {
-        size_t nStep = layout.bitsPerPixel / 8;
+        size_t nStep = 3;
         const uint8_t* pPixel = pRow + static_cast<size_t>(nFirstColumn) * nStep;
         for (int i = 0; i < nCount; ++i, pPixel += nStep, pOut += 3) {
             pOut[0] = pPixel[2];
@@ -153,23 +199,22 @@ void CDrawDwgPreview::PaintRow(int nSourceRow, int nFirstColumn, int nCount, uin
 }
 
 int CDrawDwgPreview::Paint(ui::Canvas& frame) const {
-    frame.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
-    if (m_nWidth <= 0 || m_nHeight <= 0 || m_nPaintMode != 1 || m_dAngle != 0.0 ||
-        frame.Width() <= 0 || frame.Height() <= 0)
-        return 0;
+    bool bPaint = m_nWidth > 0 && m_nHeight > 0 && m_nPaintMode == 1 && m_dAngle == 0.0;
     // Natural size: a smaller picture is centred, a larger one cut to its middle part.
-    auto place = [](int nImage, int nFrame, int& nDest, int& nSource, int& nCount) {
+    auto place = [bPaint](int nImage, int nFrame, int& nDest, int& nSource, int& nCount) {
         nDest = nImage <= nFrame ? (nFrame - nImage) / 2 : 0;
         nSource = nImage <= nFrame ? 0 : (nImage - nFrame) / 2;
-        nCount = nImage <= nFrame ? nImage : nFrame;
+        nCount = !bPaint ? 0 : nImage <= nFrame ? nImage : nFrame;
     };
     int nDestX, nSourceX, nColumns, nDestY, nSourceY, nRows;
     place(m_nWidth, frame.Width(), nDestX, nSourceX, nColumns);
     place(m_nHeight, frame.Height(), nDestY, nSourceY, nRows);
+    FillAround(frame, nDestX, nDestY, nColumns, nRows);
+    if (nRows == 0 || nColumns == 0)
+        return 0;
     std::vector<uint8_t>& rgb = frame.Rgb();
     for (int y = 0; y < nRows; ++y)
         PaintRow(nSourceY + y, nSourceX, nColumns,
                  rgb.data() + (static_cast<size_t>(nDestY + y) * frame.Width() + nDestX) * 3);
-    frame.Touch();
     return 1;
 }

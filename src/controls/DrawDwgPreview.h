@@ -9,7 +9,7 @@
 // model space shows as a white sheet with dark lines; a PNG picture has no colour table and is
 // shown as it is. Paint mode 1 shows the picture at its natural size, centred on the frame's
 // own background when it is smaller and cut to its middle part when it is larger; it is the
-// only mode the windows use, and the only one painted.
+// only mode the windows use, and the only one painted (at angle 0).
 
 #include "platform/fs/ByteSource.h"
 #include "platform/image/Dib.h"

@@ -36,6 +36,14 @@ ToolRun RunOvinfo(const std::string& arguments) {
     return run;
 }
 
+// A path quoted for the shell.
+std::string Quoted(const std::filesystem::path& path) {
+    std::string quoted = "'";
+    quoted += path.string();
+    quoted += "'";
+    return quoted;
+}
+
 } // namespace
 
 TEST(OvinfoTool, PrintsTheRecordsInUtf8OrTheSystemsMessage) {
@@ -45,14 +53,14 @@ TEST(OvinfoTool, PrintsTheRecordsInUtf8OrTheSystemsMessage) {
                                   L"$END_ONE_NOTE", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
                                   L"a.dwg<无类型>", L"材料表:", L"m.xls<清单>",
                                   L"$End CONTENT OF PRJ", L"$EOF"}));
-    ToolRun run = RunOvinfo("records '" + folder.NativePath(L"P\\P.itm").string() + "'");
+    ToolRun run = RunOvinfo("records " + Quoted(folder.NativePath(L"P\\P.itm")));
     EXPECT_EQ(run.status, 0);
     // The bundled installation's catalogue shows 材料表 as 设备材料表.
     EXPECT_EQ(
         run.output,
         "工程名称\t甲站\n类型\t设备材料表\t材料表\n\tm.xls\t清单\n无类型的文件\n\ta.dwg\t无类型\n");
 
-    run = RunOvinfo("records '" + folder.NativePath(L"P\\Q.itm").string() + "'");
+    run = RunOvinfo("records " + Quoted(folder.NativePath(L"P\\Q.itm")));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("文件打不开，错误码为 2"), std::string::npos) << run.output;
     EXPECT_EQ(RunOvinfo("").status, 2);
@@ -67,7 +75,7 @@ TEST(OvinfoTool, PreviewPrintsWhatWasReadAndWritesThePaintedPicture) {
     folder.WriteBytes(L"a.dwg", DwgLikeFile("AC1015", {{1, "hd"}, {2, dib}}));
     std::string png = folder.NativePath(L"a.png").string();
     ToolRun run =
-        RunOvinfo("preview '" + folder.NativePath(L"a.dwg").string() + "' --png '" + png + "'");
+        RunOvinfo("preview " + Quoted(folder.NativePath(L"a.dwg")) + " --png " + Quoted(png));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "{\"version\":\"AC1015\",\"picture\":true,\"reason\":\"ok\",\"code\":2,"
                           "\"start\":105,\"size\":1072,\"width\":3,\"height\":2,\"top_down\":false,"
@@ -81,14 +89,14 @@ TEST(OvinfoTool, PreviewPrintsWhatWasReadAndWritesThePaintedPicture) {
         << "black and white swapped, as the windows show it";
 
     folder.WriteBytes(L"b.dwg", std::string("AC1\x80") + "15");
-    run = RunOvinfo("preview '" + folder.NativePath(L"b.dwg").string() + "'");
+    run = RunOvinfo("preview " + Quoted(folder.NativePath(L"b.dwg")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output.rfind("{\"version\":\"AC1\\u008015\",\"picture\":false,\"reason\":\"a "
                                "drawing older than R13",
                                0),
               0u)
         << run.output;
-    run = RunOvinfo("preview '" + folder.NativePath(L"missing.dwg").string() + "'");
+    run = RunOvinfo("preview " + Quoted(folder.NativePath(L"missing.dwg")));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("cannot be opened"), std::string::npos) << run.output;
 }
@@ -101,7 +109,7 @@ TEST(OvinfoTool, TitleAndLocationOfADrawing) {
         AddText(db, {110, 10, 0}, L"主接线图");
         SetDrawingLocation(&db, L"1号柜");
     });
-    std::string file = "'" + folder.NativePath(L"a.dwg").string() + "'";
+    std::string file = Quoted(folder.NativePath(L"a.dwg"));
     ToolRun run = RunOvinfo("title " + file);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "{\"title_block\":true,\"cells\":[{\"label\":\"图样名称\",\"x1\":100,"
@@ -112,7 +120,7 @@ TEST(OvinfoTool, TitleAndLocationOfADrawing) {
     EXPECT_EQ(run.output, "{\"location\":\"1号柜\"}\n");
 
     folder.WriteBytes(L"b.dwg", "AC1024");
-    run = RunOvinfo("title '" + folder.NativePath(L"b.dwg").string() + "'");
+    run = RunOvinfo("title " + Quoted(folder.NativePath(L"b.dwg")));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("cannot be read as a drawing"), std::string::npos) << run.output;
     EXPECT_EQ(RunOvinfo("location").status, 2);

@@ -35,17 +35,20 @@ int PrintTitle(const std::wstring& strPath) {
     std::wstring strName;
     title.SearchDrawingName(strName);
     std::string cells = "[";
-    for (int i = 0; i < title.Getm_nCellCount(); ++i)
-        cells += (i ? "," : "") + JsonObject()
-                                      .Text("label", title.Getm_strLabel(i))
-                                      .Number("x1", title.Getm_ptCorner1(i).x)
-                                      .Number("y1", title.Getm_ptCorner1(i).y)
-                                      .Number("x2", title.Getm_ptCorner2(i).x)
-                                      .Number("y2", title.Getm_ptCorner2(i).y)
-                                      .Number("text_height", title.Getm_dTextHeight(i))
-                                      .Number("width_factor", title.Getm_dWidthFactor(i))
-                                      .Text("text_style", title.Getm_strTextStyle(i))
-                                      .Str();
+    for (int i = 0; i < title.Getm_nCellCount(); ++i) {
+        if (i > 0)
+            cells += ",";
+        cells += JsonObject()
+                     .Text("label", title.Getm_strLabel(i))
+                     .Number("x1", title.Getm_ptCorner1(i).x)
+                     .Number("y1", title.Getm_ptCorner1(i).y)
+                     .Number("x2", title.Getm_ptCorner2(i).x)
+                     .Number("y2", title.Getm_ptCorner2(i).y)
+                     .Number("text_height", title.Getm_dTextHeight(i))
+                     .Number("width_factor", title.Getm_dWidthFactor(i))
+                     .Text("text_style", title.Getm_strTextStyle(i))
+                     .Str();
+    }
     cells += "]";
     std::printf("%s\n", JsonObject()
                             .Bool("title_block", title.Getm_bFound() != 0)
