@@ -45,16 +45,16 @@ public:
                              int nPaintMode = 1);
     virtual ~CDrawDwgPreview() = default;
 
-    // Paints the drawing's preview into the frame's canvas: 1 when a picture was painted. The
-    // canvas is filled with the frame's background first, also when there is no picture, so
-    // that the picture of a drawing selected before never stays under another one.
+    // Paints the drawing's preview into the frame's canvas: 1 when a picture was painted. Every
+    // pixel of the canvas is painted, with the frame's background around the picture or alone
+    // when there is none, so that the picture of a drawing selected before never stays.
     static int DrawDwgPreview(std::wstring strPath, ui::Canvas& frame, int nColorMode = 0,
                               double dAngle = 0.0);
 
     // Reads the image from the file and prepares it; 1 when there is a picture to paint.
     int ReadImage();
     int ReadImage(fs::ByteSource& file);
-    // Fills the canvas with the frame's background and paints the picture read; 1 when a
+    // Paints the picture read, with the frame's background around it (or alone); 1 when a
     // picture was painted.
     int Paint(ui::Canvas& frame) const;
 
