@@ -148,7 +148,7 @@ TEST(OvDwgBtlInfo, TheClosedReaderAnswersFromTheSavedDrawing) {
     });
     OvDwgBtlInfoRequest request;
     request.strDwgPathName = folder.Path(L"A.dwg");
-    ASSERT_EQ(OvGetBtlInfoFromDwg(reinterpret_cast<uintptr_t>(&request)), 1);
+    ASSERT_EQ(OvGetBtlInfoFromDwg(reinterpret_cast<ui::WPARAM>(&request)), 1);
     EXPECT_EQ(request.nFound, 1);
     ASSERT_EQ(request.arrCells.size(), 2u);
     EXPECT_EQ(request.arrCells[1].strLabel, L" 图 样 名 称 ");
@@ -156,7 +156,7 @@ TEST(OvDwgBtlInfo, TheClosedReaderAnswersFromTheSavedDrawing) {
 
     folder.WriteBytes(L"B.dwg", "AC1024 not a drawing of this host");
     request.strDwgPathName = folder.Path(L"B.dwg");
-    EXPECT_EQ(OvGetBtlInfoFromDwg(reinterpret_cast<uintptr_t>(&request)), 0);
+    EXPECT_EQ(OvGetBtlInfoFromDwg(reinterpret_cast<ui::WPARAM>(&request)), 0);
     EXPECT_EQ(request.nFound, 0);
     EXPECT_TRUE(request.arrCells.empty());
     EXPECT_EQ(OvGetBtlInfoFromDwg(0), 0);

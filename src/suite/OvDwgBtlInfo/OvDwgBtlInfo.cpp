@@ -19,7 +19,7 @@ const std::wstring& OvGetBtlDefFilePath() {
     return DefinitionFolder();
 }
 
-int OvGetBtlInfoFromDwg(uintptr_t wParam) {
+int OvGetBtlInfoFromDwg(ui::WPARAM wParam) {
     auto* pRequest = reinterpret_cast<OvDwgBtlInfoRequest*>(wParam);
     if (!pRequest)
         return 0;

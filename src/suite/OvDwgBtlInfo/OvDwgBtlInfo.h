@@ -4,9 +4,9 @@
 // that the management-file library posts to the window, passing the message's parameter
 // through unchanged.
 
+#include "platform/ui/Messages.h"
 #include "suite/OvDwgBtlInfo/TitleBlockFormat.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,4 +25,4 @@ struct OvDwgBtlInfoRequest {
 
 // Answers the request from the drawing as saved in its file; 1 when a title block was found.
 // A null parameter or a file that cannot be read as a drawing gives 0 and no cells.
-int OvGetBtlInfoFromDwg(uintptr_t wParam);
+int OvGetBtlInfoFromDwg(ui::WPARAM wParam);
