@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/log.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,8 @@ public:
     bool OnInit() override {
         // Dialogs come and go; the loop runs until the tests are done.
         SetExitOnFrameDelete(false);
+        // The toolkit's own messages go to standard error, not to boxes of their own.
+        delete wxLog::SetActiveTarget(new wxLogStderr);
         CallAfter([this] {
             m_result = RUN_ALL_TESTS();
             ExitMainLoop();
