@@ -73,15 +73,7 @@ void Type(ComboBox& combo, const std::wstring& text) {
     combo.NotifyCommand(CBN_EDITCHANGE);
 }
 
-void Pick(ComboBox& combo, int index) {
-    if (!combo.IsWindowEnabled())
-        return;
-    OpenList(combo);
-    Choose(combo, index);
-    CloseList(combo);
-}
-
-void OpenList(ComboBox& combo) {
+void OpenDropDown(ComboBox& combo) {
     if (!combo.IsWindowEnabled())
         return;
     combo.SetFocus();
@@ -99,6 +91,18 @@ void Choose(ComboBox& combo, int index) {
 void CloseList(ComboBox& combo) {
     combo.ShowDropDown(false);
     combo.NotifyCommand(CBN_CLOSEUP);
+}
+
+void PickFromOpened(ComboBox& combo, int index) {
+    if (!combo.IsWindowEnabled())
+        return;
+    Choose(combo, index);
+    CloseList(combo);
+}
+
+void Pick(ComboBox& combo, int index) {
+    OpenDropDown(combo);
+    PickFromOpened(combo, index);
 }
 
 void Pick(ListBox& list, int index) {

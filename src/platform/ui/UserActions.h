@@ -20,9 +20,13 @@ void Type(Edit& edit, const std::wstring& text);
 void Type(ComboBox& combo, const std::wstring& text);
 // Opens the list (CBN_DROPDOWN), picks the item (CBN_SELCHANGE), closes it (CBN_CLOSEUP).
 void Pick(ComboBox& combo, int index);
-// The three steps of Pick one by one, as a toolkit reports them: the list opens, an item is
-// chosen (also without the list, by keyboard), the list closes.
-void OpenList(ComboBox& combo);
+// The same in two steps, for a caller that finds the item only in the opened list (a dialog
+// may fill the list when it takes the focus or opens): opening, then picking (-1: none, the
+// list just closes).
+void OpenDropDown(ComboBox& combo);
+void PickFromOpened(ComboBox& combo, int index);
+// The last two steps apart, as a toolkit reports them: an item is chosen (also without the
+// list, by keyboard), the list closes.
 void Choose(ComboBox& combo, int index);
 void CloseList(ComboBox& combo);
 void Pick(ListBox& list, int index);

@@ -79,7 +79,7 @@ public:
         ShowItems();
         On(m_combo, wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent&) {
             if (ComboBox* model = Combo(); model && !m_updating)
-                gesture::OpenList(*model);
+                gesture::OpenDropDown(*model);
         });
         On(m_combo, wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
             if (ComboBox* model = Combo(); model && !m_updating)
