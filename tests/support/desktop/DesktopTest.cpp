@@ -3,6 +3,9 @@
 #include "platform/ui/wx/Screenshot.h"
 
 #include <wx/app.h>
+#include <wx/combobox.h>
+#include <wx/ctrlsub.h>
+#include <wx/textentry.h>
 #include <wx/msgdlg.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -93,6 +96,25 @@ void DesktopTest::Key(int keyCode, int modifiers) {
 void DesktopTest::Type(const char* text) {
     wxUIActionSimulator user;
     user.Text(text);
+    ui::desk::Settle();
+}
+
+void DesktopTest::Enter(wxWindow& field, const std::wstring& text) {
+    if (auto* edit = dynamic_cast<wxTextEntry*>(&field))
+        edit->SetValue(wxString(text));
+    ui::desk::Settle();
+}
+
+void DesktopTest::Pick(wxWindow& list, int index) {
+    auto* items = dynamic_cast<wxControlWithItems*>(&list);
+    if (!items)
+        return;
+    items->SetSelection(index);
+    wxCommandEvent picked(dynamic_cast<wxComboBox*>(&list) ? wxEVT_COMBOBOX : wxEVT_LISTBOX,
+                          list.GetId());
+    picked.SetEventObject(&list);
+    picked.SetInt(index);
+    list.ProcessWindowEvent(picked);
     ui::desk::Settle();
 }
 

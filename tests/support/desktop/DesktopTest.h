@@ -63,6 +63,9 @@ protected:
     void RightClick(wxWindow& widget, wxPoint where = wxDefaultPosition);
     void Key(int keyCode, int modifiers = 0);
     void Type(const char* text);
+    // What the toolkit reports when the user edits a field or picks from a list or combo box.
+    void Enter(wxWindow& field, const std::wstring& text);
+    void Pick(wxWindow& list, int index);
     // Runs the dialog modally; `user` runs once its loop runs. The dialog is cancelled (and the
     // test fails) when `user` leaves it open or it stays open ten seconds.
     int RunModal(ui::Dialog& dialog, std::function<void()> user);

@@ -153,8 +153,19 @@ void DialogView::ApplyGeometry() {
     if (GetClientSize() != client)
         SetClientSize(client);
     Rect outer = m_dialog->GetWindowRect();
-    if (IsShown() && GetPosition() != wxPoint(outer.left, outer.top))
-        Move(outer.left, outer.top);
+    if (!IsShown())
+        return;
+    // The toolkit remembers where it last put the window and skips a move to the same place,
+    // but the window manager (or its absence) may have put it elsewhere: the place on the screen
+    // is what counts.
+    Rect insets = m_dialog->GetFrameInsets();
+    wxPoint origin = ClientToScreen(wxPoint(0, 0));
+    wxPoint wanted(outer.left, outer.top);
+    if (origin == wanted + wxPoint(insets.left, insets.top) && GetPosition() == wanted)
+        return;
+    if (GetPosition() == wanted)
+        Move(wanted + wxPoint(1, 0));
+    Move(wanted);
 }
 
 void DialogView::OnMoveOrSize() {
