@@ -126,10 +126,12 @@ TEST_F(Dialogs, FormatForSaveChecksTheCallersYearAndTakesTheClickedOne) {
     dialog.m_nFormatYear = 2007;
     int result = RunModal(dialog, [&] {
         EXPECT_TRUE(WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2007)->GetValue());
-        EXPECT_FALSE(WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2010)->GetValue());
+        EXPECT_FALSE(
+            WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2010)->GetValue());
         Click(*WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2004));
         EXPECT_TRUE(WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2004)->GetValue());
-        EXPECT_FALSE(WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2007)->GetValue());
+        EXPECT_FALSE(
+            WidgetOf<wxRadioButton>(dialog, CDlgFormatForSave::IDC_RADIO_2007)->GetValue());
         Screenshot(Shown(dialog), "format-for-save-dialog");
         Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
     });

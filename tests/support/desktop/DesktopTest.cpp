@@ -5,8 +5,8 @@
 #include <wx/app.h>
 #include <wx/combobox.h>
 #include <wx/ctrlsub.h>
-#include <wx/textentry.h>
 #include <wx/msgdlg.h>
+#include <wx/textentry.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>

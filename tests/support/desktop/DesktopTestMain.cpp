@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/image.h>
 #include <wx/log.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@ public:
     bool OnInit() override {
         // Dialogs come and go; the loop runs until the tests are done.
         SetExitOnFrameDelete(false);
+        wxInitAllImageHandlers();
         // The toolkit's own messages go to standard error, not to boxes of their own.
         delete wxLog::SetActiveTarget(new wxLogStderr);
         CallAfter([this] {

@@ -12,6 +12,7 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
+#include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
@@ -175,4 +176,61 @@ TEST_F(DesktopBackend, ARefusalShowsItsMessageBoxAndTheDialogStays) {
     });
     EXPECT_EQ(result, ui::IDOK);
     EXPECT_EQ(dialog.name, L"某工程");
+}
+
+TEST_F(DesktopBackend, TreeItemsFollowTheModelOneByOne) {
+    SampleDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(ui::SW_SHOW);
+    auto* model = dialog.GetDlgItemAs<ui::TreeCtrl>(kTree);
+    wxTreeCtrl* tree = WidgetOf<wxTreeCtrl>(dialog, kTree);
+    for (int index = 0; index < 10000; ++index)
+        model->InsertItem(L"图" + std::to_wstring(index) + L".dwg", 2, 2, dialog.panel);
+    EXPECT_EQ(tree->GetCount(), 10004u);
+    // Inserted first, after an item, and sorted in: each at its place.
+    ui::HTREEITEM first = model->InsertItem(L"封面.dwg", 2, 2, dialog.project, ui::TVI_FIRST);
+    model->InsertItem(L"目录.dwg", 2, 2, dialog.project, first);
+    model->SetItemText(first, L"封面-1.dwg");
+    std::vector<std::wstring> texts = TreeTexts(*tree, tree->GetRootItem());
+    ASSERT_GE(texts.size(), 4u);
+    EXPECT_EQ(texts[1], L"  封面-1.dwg");
+    EXPECT_EQ(texts[2], L"  目录.dwg");
+    // Deleting a branch takes its items out of the widget and the selection moves as the
+    // model moves it.
+    model->SelectItem(dialog.drawing);
+    model->DeleteItem(dialog.panel);
+    EXPECT_EQ(tree->GetCount(), 4u);
+    EXPECT_EQ(
+        TreeTexts(*tree, tree->GetRootItem()),
+        (std::vector<std::wstring>{L"变电站工程", L"  封面-1.dwg", L"  目录.dwg", L"  2号保护屏"}));
+    ASSERT_TRUE(tree->GetSelection().IsOk());
+    EXPECT_EQ(FromWx(tree->GetItemText(tree->GetSelection())),
+              model->GetItemText(model->GetSelectedItem()));
+    // A sort rebuilds the items in the model's order.
+    model->SortChildren(dialog.project);
+    EXPECT_EQ(TreeTexts(*tree, tree->GetRootItem())[1], L"  2号保护屏");
+    dialog.DestroyWindow();
+}
+
+TEST_F(DesktopBackend, TimersPostedMessagesAndPreviewPicturesRunOnTheToolkitsLoop) {
+    SampleDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(ui::SW_SHOW);
+    dialog.SetTimer(3, 20);
+    dialog.PostMessage(ui::WM_USER + 7, 42);
+    EXPECT_FALSE(dialog.Saw(L"posted 42")) << "posted, not sent";
+    EXPECT_TRUE(WaitFor([&] { return dialog.Saw(L"timer 3") && dialog.Saw(L"posted 42"); }));
+    dialog.GetDlgItem(kPreview)->Invalidate();
+    dialog.Invalidate();
+    ui::desk::Settle();
+    wxImage picture;
+    std::string shot = Screenshot(*Backend().WidgetOf(&dialog), "sample-preview");
+    ASSERT_TRUE(picture.LoadFile(wxString::FromUTF8(shot), wxBITMAP_TYPE_PNG));
+    wxWindow* frame = Backend().WidgetOf(dialog.GetDlgItem(kPreview));
+    wxPoint middle = frame->GetPosition() + wxPoint(frame->GetSize().x / 2, frame->GetSize().y / 2);
+    EXPECT_EQ(wxColour(picture.GetRed(middle.x, middle.y), picture.GetGreen(middle.x, middle.y),
+                       picture.GetBlue(middle.x, middle.y)),
+              *wxRED)
+        << "the red line the dialog painted into the preview's canvas";
+    dialog.DestroyWindow();
 }
