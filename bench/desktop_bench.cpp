@@ -24,6 +24,7 @@
 #include <wx/log.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -110,6 +111,7 @@ BENCHMARK(BuildAndShowDialog)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    setenv("NO_AT_BRIDGE", "1", 0);
     wxLog::SetActiveTarget(new wxLogStderr);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) {
