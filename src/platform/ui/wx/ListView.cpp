@@ -63,12 +63,8 @@ public:
         hit.pt = {rect.left + 2, rect.top + 2};
         wxRect cell;
         if (model && model->SubItemHitTest(&hit) >= 0 &&
-            m_list->GetSubItemRect(hit.iItem, hit.iSubItem, cell)) {
-            if (hit.iSubItem == 0 && model->GetColumnCount() > 0)
-                cell.width = m_list->GetColumnWidth(0) - (cell.x - m_list->GetViewRect().x) -
-                             (cell.x < 0 ? cell.x : 0);
+            m_list->GetSubItemRect(hit.iItem, hit.iSubItem, cell))
             return cell;
-        }
         return ToWx(rect);
     }
 
