@@ -1,6 +1,7 @@
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
 #include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextFile.h"
@@ -95,10 +96,24 @@ std::vector<std::wstring> CManageFileInfo::GetManageFileLines() const {
     return arrLines;
 }
 
+bool CManageFileInfo::IsFileUpToDate(const std::vector<std::wstring>& arrLines) const {
+    bool bLossy = false;
+    std::string strBytes = text::EncodeTextLines(arrLines, &bLossy);
+    std::string strOnDisk;
+    return !bLossy && !m_StrManageFilePathName.empty() &&
+           fs::ReadBytes(m_StrManageFilePathName, strOnDisk) && strOnDisk == strBytes;
+}
+
 int CManageFileInfo::WriteManageFile() {
+    std::vector<std::wstring> arrLines = GetManageFileLines();
+    // The window writes its management files back whenever it rescans its trees: a file that
+    // holds these very bytes already is left alone, which spares the disk hundreds of flushed
+    // writes and keeps the file's date for the server's synchronisation.
+    if (IsFileUpToDate(arrLines))
+        return 1;
     text::TextFileStatus status;
     if (m_StrManageFilePathName.empty() ||
-        !text::WriteTextLines(m_StrManageFilePathName, GetManageFileLines(), &status)) {
+        !text::WriteTextLines(m_StrManageFilePathName, arrLines, &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         return 0;
     }
