@@ -6,11 +6,13 @@
 #include "frame/ManageCommands.h"
 #include "frame/ManageGlobals.h"
 #include "manager/ManageDlg.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/Backend.h"
 #include "store/ReadAworkSys.h"
 #include "store/RememberedContainers.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
+#include "suite/OvXmInfo/FileStyleNodeInfo.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmComonPar.h"
 #include "suite/OvXmInfo/XmSbInfo.h"
@@ -20,6 +22,19 @@ namespace {
 
 // Item texts are compared as the window reads them, at most this many characters.
 constexpr size_t kItemTextLimit = 1024;
+
+// Whether the container's folder holds a file matching "*.dwg". A drawing the management
+// file lists answers at once in most folders; only when none of them is there is the folder
+// searched.
+bool FolderHoldsDrawings(const CManageFileInfo& manageFile) {
+    const std::wstring& strFolder = manageFile.Getm_StrFullPathName();
+    for (const auto& pStyle : manageFile.Getm_FileStyleNodeArray())
+        for (const auto& pFile : pStyle->Getm_FileInfoArray())
+            if (pFile->IsDwgFileName() &&
+                fs::IsFile(CEditOprt::JoinPath(strFolder, pFile->Getm_strFileName())))
+                return true;
+    return CEditOprt::IsFileExist(CEditOprt::JoinPath(strFolder, L"*.dwg")) != 0;
+}
 
 CXmSbTreeNodeInfo* AsContainer(CTreeDataNode* pNode, int nKind) {
     return nKind == 0 || nKind == 1 ? static_cast<CXmSbTreeNodeInfo*>(pNode) : nullptr;
@@ -81,11 +96,13 @@ int CManageDlg::LoadManageFile(const std::wstring& strPath, int nMode) {
 }
 
 void CManageDlg::RescanContentTree() {
+    // The current Project's file is written back before the top items are gone through; nothing
+    // on the way changes it, so writing it again before each of them would write the same.
+    if (m_CurSelInfo.m_pXmNode && m_SbTreeCtrl.GetRootItem())
+        m_CurSelInfo.m_pXmNode->Getm_pManageFileInfo()->WriteManageFile();
     // The selection is not touched: each Equipment is looked up on its own.
     for (ui::HTREEITEM hItem = m_SbTreeCtrl.GetRootItem(); hItem;
          hItem = m_SbTreeCtrl.GetNextSiblingItem(hItem)) {
-        if (m_CurSelInfo.m_pXmNode)
-            m_CurSelInfo.m_pXmNode->Getm_pManageFileInfo()->WriteManageFile();
         CTreeDataNode* pNode = nullptr;
         int nKind = 4;
         CXmSbTreeNodeInfo::FindSelTreeNodeByHtreeitem(SearchRoot(), hItem, 0, pNode, nKind);
@@ -93,8 +110,7 @@ void CManageDlg::RescanContentTree() {
             continue;
         auto* pEquipment = static_cast<CXmSbTreeNodeInfo*>(pNode);
         CManageFileInfo* pManageFile = pEquipment->Getm_pManageFileInfo();
-        if (CEditOprt::IsFileExist(
-                CEditOprt::JoinPath(pManageFile->Getm_StrFullPathName(), L"*.dwg"))) {
+        if (FolderHoldsDrawings(*pManageFile)) {
             CXmSbTreeNodeInfo::SerachAndInsertChildItem(pEquipment, m_nSortFlag);
             m_strSelectionText = CXmSbTreeNodeInfo::GetNameAndExplainStr(pEquipment);
         }

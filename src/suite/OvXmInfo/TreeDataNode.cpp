@@ -2,26 +2,15 @@
 
 #include "suite/OvXmInfo/XmComonPar.h"
 
-#include <unordered_set>
-
-namespace {
-
-// The nodes that exist now: an item's data is believed only when it names one of them.
-std::unordered_set<const CTreeDataNode*>& LiveNodes() {
-    static auto* nodes = new std::unordered_set<const CTreeDataNode*>();
-    return *nodes;
-}
-
-} // namespace
-
-CTreeDataNode::CTreeDataNode(int nKind) : m_nKind(nKind) {
-    LiveNodes().insert(this);
-}
+CTreeDataNode::CTreeDataNode(int nKind) : m_nKind(nKind) {}
 
 CTreeDataNode::~CTreeDataNode() {
-    // The item stays where it is: the window empties its trees itself, and deleting items
-    // here would send it selection changes about nodes that are being destroyed.
-    LiveNodes().erase(this);
+    // The item itself stays where it is: the window empties its trees itself, and deleting
+    // items here would send it selection changes about nodes that are being destroyed. It only
+    // forgets this node.
+    if (ui::IsWindowAlive(m_pTree) && m_pTree->IsItem(m_hTreeItem) &&
+        m_hTreeItem->data == reinterpret_cast<uintptr_t>(this))
+        m_pTree->SetItemData(m_hTreeItem, 0);
 }
 
 ui::TreeCtrl* CTreeDataNode::GetTreeCtrl() const {
@@ -29,10 +18,9 @@ ui::TreeCtrl* CTreeDataNode::GetTreeCtrl() const {
                                              : g_XmComonPar.GetpDlgSbTreeCtrl();
 }
 
-ui::HTREEITEM CTreeDataNode::GetTreeItem() const {
-    ui::TreeCtrl* pTree = GetTreeCtrl();
-    if (!pTree || !pTree->IsItem(m_hTreeItem) ||
-        pTree->GetItemData(m_hTreeItem) != reinterpret_cast<uintptr_t>(this))
+ui::HTREEITEM CTreeDataNode::ItemIn(const ui::TreeCtrl* pTree) const {
+    if (!pTree || pTree != m_pTree || !pTree->IsItem(m_hTreeItem) ||
+        m_hTreeItem->data != reinterpret_cast<uintptr_t>(this))
         return nullptr;
     return m_hTreeItem;
 }
@@ -40,10 +28,10 @@ ui::HTREEITEM CTreeDataNode::GetTreeItem() const {
 CTreeDataNode* CTreeDataNode::FromTreeItem(const ui::TreeCtrl& tree, ui::HTREEITEM hItem) {
     if (!tree.IsItem(hItem))
         return nullptr;
-    auto* pNode = reinterpret_cast<CTreeDataNode*>(tree.GetItemData(hItem));
-    if (!LiveNodes().count(pNode) || pNode->GetTreeCtrl() != &tree || pNode->GetTreeItem() != hItem)
-        return nullptr;
-    return pNode;
+    // Item data is either 0 or the address of a node that exists (nodes take it back when they
+    // go); the node must still claim the item.
+    auto* pNode = reinterpret_cast<CTreeDataNode*>(hItem->data);
+    return pNode && pNode->ItemIn(&tree) == hItem ? pNode : nullptr;
 }
 
 bool CTreeDataNode::IsInSubTreeOf(const CTreeDataNode* pAncestor) const {
@@ -56,11 +44,17 @@ bool CTreeDataNode::IsInSubTreeOf(const CTreeDataNode* pAncestor) const {
 ui::HTREEITEM CTreeDataNode::InsertTreeItem(const std::wstring& strText, int nImage,
                                             int nSelectedImage, ui::HTREEITEM hParent,
                                             ui::HTREEITEM hAfter) {
-    if (ui::HTREEITEM hItem = GetTreeItem())
-        return hItem;
-    ui::TreeCtrl* pTree = GetTreeCtrl();
+    return InsertTreeItemIn(GetTreeCtrl(), strText, nImage, nSelectedImage, hParent, hAfter);
+}
+
+ui::HTREEITEM CTreeDataNode::InsertTreeItemIn(ui::TreeCtrl* pTree, const std::wstring& strText,
+                                              int nImage, int nSelectedImage, ui::HTREEITEM hParent,
+                                              ui::HTREEITEM hAfter) {
     if (!pTree)
         return nullptr;
+    if (ui::HTREEITEM hItem = ItemIn(pTree))
+        return hItem;
+    m_pTree = pTree;
     m_hTreeItem = pTree->InsertItem(strText, nImage, nSelectedImage, hParent, hAfter);
     if (m_hTreeItem)
         pTree->SetItemData(m_hTreeItem, reinterpret_cast<uintptr_t>(this));

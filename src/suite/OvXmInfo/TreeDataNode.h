@@ -2,8 +2,11 @@
 // CTreeDataNode: what an item of the management window's trees stands for. Each node has at
 // most one item: a Project's lies in the project tree, an Equipment's, a drawing type's and a
 // drawing's in the content tree. The item carries the node's address as its data and the node
-// keeps the item's handle; both are checked before either is believed, so that an item left
-// behind by a node that is gone (or a handle whose item was deleted) is never taken for one.
+// keeps the item's handle; both are checked before either is believed. A node that goes
+// takes its address out of its item, so that an item left behind never leads to it, and a
+// handle whose item was deleted is never taken for the node's.
+
+// The item data of the window's trees is the library's alone.
 
 #include "platform/ui/TreeCtrl.h"
 
@@ -28,7 +31,9 @@ public:
     // tree (null while the library has no trees).
     ui::TreeCtrl* GetTreeCtrl() const;
     // The node's item, or null when it has none (never inserted, or deleted since).
-    ui::HTREEITEM GetTreeItem() const;
+    ui::HTREEITEM GetTreeItem() const { return ItemIn(GetTreeCtrl()); }
+    // The same for a caller that holds the node's tree already (null for another tree).
+    ui::HTREEITEM ItemIn(const ui::TreeCtrl* pTree) const;
     // The node that the item stands for, when it is one that exists; else null.
     static CTreeDataNode* FromTreeItem(const ui::TreeCtrl& tree, ui::HTREEITEM hItem);
     // Whether this node is the given one or lies below it.
@@ -38,6 +43,9 @@ public:
     // where it is. The item's handle, or null.
     ui::HTREEITEM InsertTreeItem(const std::wstring& strText, int nImage, int nSelectedImage,
                                  ui::HTREEITEM hParent, ui::HTREEITEM hAfter);
+    // The same for a caller that holds the node's tree already (GetTreeCtrl's answer).
+    ui::HTREEITEM InsertTreeItemIn(ui::TreeCtrl* pTree, const std::wstring& strText, int nImage,
+                                   int nSelectedImage, ui::HTREEITEM hParent, ui::HTREEITEM hAfter);
     // Deletes the node's item (and the items below it); nothing when it has none.
     void DeleteTreeItem();
 
@@ -48,5 +56,6 @@ protected:
 
 private:
     int m_nKind;
+    ui::TreeCtrl* m_pTree = nullptr; // the tree the item was inserted in
     ui::HTREEITEM m_hTreeItem = nullptr;
 };

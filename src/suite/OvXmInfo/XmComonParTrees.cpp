@@ -61,5 +61,6 @@ void CXmComonPar::RememberStyleExpanded(const std::wstring& strContainerFolder,
 
 bool CXmComonPar::WasStyleExpanded(const std::wstring& strContainerFolder,
                                    const std::wstring& strSysTypeName) const {
-    return m_arrExpandedStyles.count(StyleKey(strContainerFolder, strSysTypeName)) != 0;
+    return !m_arrExpandedStyles.empty() &&
+           m_arrExpandedStyles.count(StyleKey(strContainerFolder, strSysTypeName)) != 0;
 }

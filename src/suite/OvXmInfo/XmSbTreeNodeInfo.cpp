@@ -177,25 +177,65 @@ int CXmSbTreeNodeInfo::SerachAndInsertChildItem(CXmSbTreeNodeInfo* pNode, int bS
             if (pChild->GetNodeKind() == kTreeNodeEquipment)
                 pChild->InsertTreeItem(ContainerName(pChild->m_pXmSbInfo), kImageEquipment,
                                        kImageEquipment, ui::TVI_ROOT, ui::TVI_LAST);
-        pNode->InsertStyleAndFileItems(ui::TVI_ROOT, bSortByFileName);
+        if (bSortByFileName)
+            pNode->SortFilesByName();
+        pNode->InsertStyleAndFileItems(ui::TVI_ROOT);
     } else if (ui::HTREEITEM hItem = pNode->GetTreeItem()) {
-        pNode->DeleteChildItems();
-        if (pNode->GetTreeItem())
-            pNode->InsertStyleAndFileItems(hItem, bSortByFileName);
+        if (bSortByFileName)
+            pNode->SortFilesByName();
+        // Items that show the records as they are stay as they are, open or closed.
+        if (!pNode->AreChildItemsUpToDate()) {
+            pNode->DeleteChildItems();
+            if (pNode->GetTreeItem())
+                pNode->InsertStyleAndFileItems(hItem);
+        }
     }
     pNode->m_bInsertingChildren = false;
     return 1;
 }
 
-void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent, int bSortByFileName) {
+void CXmSbTreeNodeInfo::SortFilesByName() {
+    if (CManageFileInfo* pManageFile = Getm_pManageFileInfo())
+        for (const auto& pStyle : pManageFile->Getm_FileStyleNodeArray())
+            pStyle->SortFileInfoArrayByFileName();
+}
+
+bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() const {
+    CManageFileInfo* pManageFile = Getm_pManageFileInfo();
+    const ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
+    const auto& arrStyles = pManageFile->Getm_FileStyleNodeArray();
+    if (arrStyles.size() != m_StyleNodeArray.size())
+        return false;
+    for (size_t nStyle = 0; nStyle < arrStyles.size(); ++nStyle) {
+        const CDrawFileStyleNode& styleNode = *m_StyleNodeArray[nStyle];
+        const CFileStyleNodeInfo* pStyle = arrStyles[nStyle].get();
+        const auto& arrFiles = pStyle->Getm_FileInfoArray();
+        if (styleNode.m_pFileStyleNodeInfo != pStyle ||
+            styleNode.m_FileNodeArray.size() != arrFiles.size())
+            return false;
+        if (pStyle->Getm_bIsExistStyleName()) {
+            ui::HTREEITEM hStyle = styleNode.ItemIn(pTree);
+            if (!hStyle || hStyle->text != styleNode.GetShownName())
+                return false;
+        }
+        for (size_t nFile = 0; nFile < arrFiles.size(); ++nFile) {
+            const CDrawTreeFileNode& fileNode = *styleNode.m_FileNodeArray[nFile];
+            ui::HTREEITEM hFile = fileNode.ItemIn(pTree);
+            if (fileNode.Getm_pFileInfoNode() != arrFiles[nFile].get() || !hFile ||
+                hFile->text != arrFiles[nFile]->Getm_strFileName())
+                return false;
+        }
+    }
+    return true;
+}
+
+void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent) {
     m_StyleNodeArray.clear();
     CManageFileInfo* pManageFile = Getm_pManageFileInfo();
     ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
     if (!pManageFile || !pTree)
         return;
     for (const auto& pStyle : pManageFile->Getm_FileStyleNodeArray()) {
-        if (bSortByFileName)
-            pStyle->SortFileInfoArrayByFileName();
         auto pStyleNode = std::make_unique<CDrawFileStyleNode>(pStyle.get(), this);
         for (const auto& pFile : pStyle->Getm_FileInfoArray())
             pStyleNode->m_FileNodeArray.push_back(
@@ -211,11 +251,13 @@ void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent, int bSort
                 continue;
             ui::HTREEITEM hFiles = hParent;
             if (bNamed)
-                hFiles = pStyleNode->InsertTreeItem(pStyleNode->GetShownName(), kImageStyle,
-                                                    kImageStyleOpen, hParent, ui::TVI_LAST);
+                hFiles =
+                    pStyleNode->InsertTreeItemIn(pTree, pStyleNode->GetShownName(), kImageStyle,
+                                                 kImageStyleOpen, hParent, ui::TVI_LAST);
             for (const auto& pFileNode : pStyleNode->m_FileNodeArray)
-                pFileNode->InsertTreeItem(pFileNode->Getm_pFileInfoNode()->Getm_strFileName(),
-                                          kImageDrawing, kImageDrawing, hFiles, ui::TVI_LAST);
+                pFileNode->InsertTreeItemIn(pTree,
+                                            pFileNode->Getm_pFileInfoNode()->Getm_strFileName(),
+                                            kImageDrawing, kImageDrawing, hFiles, ui::TVI_LAST);
             if (bNamed && g_XmComonPar.WasStyleExpanded(
                               strFolder, pStyle->Getm_StyleNameNode().GetstrSysTypeName()))
                 pTree->Expand(hFiles, ui::TVE_EXPAND);
@@ -255,7 +297,7 @@ void CXmSbTreeNodeInfo::ExpandAll() {
     for (const auto& pChild : m_ChildXmSbNodeArray) {
         if (pChild->GetNodeKind() == kTreeNodeProject)
             SerachAndInsertChildXm(pChild.get());
-        else if (pChild->GetTreeItem() && pChild->m_StyleNodeArray.empty())
+        else if (pChild->GetTreeItem())
             SerachAndInsertChildItem(pChild.get(), 0);
         pChild->ExpandAll();
     }
@@ -332,7 +374,7 @@ void CXmSbTreeNodeInfo::ShowInContentTree() {
             hProject && m_pParentNode->GetNodeKind() == kTreeNodeProject)
             m_pParentNode->GetTreeCtrl()->SelectItem(hProject);
     // An Equipment whose drawings were never shown gets them now.
-    if (GetNodeKind() == kTreeNodeEquipment && GetTreeItem() && m_StyleNodeArray.empty())
+    if (GetNodeKind() == kTreeNodeEquipment && GetTreeItem())
         SerachAndInsertChildItem(this, 0);
 }
 

@@ -86,7 +86,11 @@ private:
     void SyncChildNodes();
     // Gives the node's sub-Projects their items (the node's item exists).
     void InsertChildXmItems();
-    void InsertStyleAndFileItems(ui::HTREEITEM hParent, int bSortByFileName);
+    void InsertStyleAndFileItems(ui::HTREEITEM hParent);
+    void SortFilesByName();
+    // Whether the items below the node show its types and drawings as the records have them
+    // now, in the same order and with the same names.
+    bool AreChildItemsUpToDate() const;
     // Removes the items of everything below the node, remembering open drawing types.
     void DeleteChildItems();
     void ExpandAll();

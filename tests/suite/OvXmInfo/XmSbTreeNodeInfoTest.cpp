@@ -97,12 +97,11 @@ TEST_F(XmSbTree, AProjectFillsTheProjectTreeAndItsContentTheContentTree) {
     EXPECT_EQ(KindOf(projects, L"Q"), 4) << "not an item of the project tree";
     EXPECT_EQ(KindOf(content, L"R", Child(project, 2)), 4) << "not below S";
     ui::HTREEITEM stranger = content.InsertItem(L"stranger");
-    content.SetItemData(stranger, reinterpret_cast<uintptr_t>(&images));
     CTreeDataNode* node = nullptr;
     int kind = 0;
     EXPECT_EQ(CXmSbTreeNodeInfo::FindSelTreeNodeByHtreeitem(project, stranger, 0, node, kind), 0);
     EXPECT_EQ(node, nullptr);
-    EXPECT_EQ(kind, 4) << "an item whose data is no node of ours";
+    EXPECT_EQ(kind, 4) << "an item that is no node's";
 
     EXPECT_EQ(CXmSbTreeNodeInfo::GetNameAndExplainStr(q),
               L"设备：Q\r\n工程名称：某变电站\r\n设备名称：1号柜");
