@@ -13,6 +13,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/WaitCursor.h"
 #include "store/WorkingMode.h"
+#include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
 #include "suite/OvXmInfo/XmComonPar.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
@@ -166,7 +167,12 @@ bool CManageDlg::PreTranslateMessage(ui::MSG& message) {
     return ui::Dialog::PreTranslateMessage(message);
 }
 
-bool CManageDlg::OnMessage(unsigned message, ui::WPARAM, ui::LPARAM, ui::LRESULT&) {
+bool CManageDlg::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {
+    if (message == CFileInfoNode::GetuiGetDwgBtlInfo_Message()) {
+        OvGetBtlInfoFromDwg(wParam);
+        result = 0;
+        return true;
+    }
     if (message != ui::WM_DESTROY)
         return false;
     KillTimer(kMarkTimer);

@@ -1,6 +1,7 @@
 // The management window's layout: the one-tree layout of an Equipment window, the place it
 // takes when no placement was saved, the sizing rules and the preview frame's painting.
 
+#include "controls/DrawDwgPreview.h"
 #include "manager/ManageDlg.h"
 #include "platform/cad/Host.h"
 #include "platform/ui/Backend.h"
@@ -15,11 +16,10 @@ void Shift(ui::Window* control, int dx, int dy, int dw, int dh) {
     control->MoveWindow(rect.left + dx, rect.top + dy, rect.Width() + dw, rect.Height() + dh);
 }
 
-// The area of the host's frame that holds the drawings (its MDI client area), in screen
-// pixels; the screen's work area while the frame has no size.
+// The host's MDI client area, where the drawings are, in screen pixels; the screen's work area
+// while the host shows no frame (the console host).
 ui::Rect DrawingArea() {
-    cad::MainFrame* frame = acedGetAcadFrame();
-    ui::Rect area = frame->ClientToScreen(frame->GetClientRect());
+    ui::Rect area = acedGetAcadFrame()->MdiClient().GetWindowRect();
     return area.IsRectEmpty() ? ui::CurrentBackend().WorkArea() : area;
 }
 
@@ -56,7 +56,12 @@ void CManageDlg::OnSize(unsigned type, int width, int height) {
 }
 
 void CManageDlg::OnPaint() {
+    // Every pixel of the frame is painted each time: the background alone without a drawing,
+    // the picture on its background otherwise, so no earlier picture ever stays.
     ui::Canvas& canvas = m_PreviewFrame.GetCanvas();
-    canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
+    if (m_strPreviewFile.empty())
+        canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
+    else
+        CDrawDwgPreview::DrawDwgPreview(m_strPreviewFile, canvas, 0, 0.0);
     m_PreviewFrame.CanvasPainted();
 }

@@ -1,6 +1,9 @@
 #include "suite/OvXmInfo/DrawFileStyleNode.h"
 
 #include "platform/text/Format.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/Window.h"
+#include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
@@ -16,8 +19,23 @@ std::wstring CDrawTreeFileNode::GetFileTextInfoForEdit(const CDrawTreeFileNode* 
     if (!pNode || !pNode->m_pFileInfoNode)
         return {};
     const CFileInfoNode& file = *pNode->m_pFileInfoNode;
-    return text::Format(L"文件名称：%s\r\n文件备注：%s\r\n文件位置：%s", file.Getm_strFileName(),
-                        file.Getm_strRemark(), file.Getm_strFullPath());
+    std::wstring strText =
+        text::Format(L"文件名称：%s\r\n文件备注：%s\r\n文件位置：%s", file.Getm_strFileName(),
+                     file.Getm_strRemark(), file.Getm_strFullPath());
+    // The title block is read by the window's title-block reader: the request goes to the
+    // window, which answers it at once, with the request's address as the message parameter.
+    ui::Window* pWnd = CFileInfoNode::Getm_hWndOprtDwgBtl();
+    if (!pWnd || !file.IsDwgFileName())
+        return strText;
+    OvDwgBtlInfoRequest request;
+    request.strDwgPathName = file.GetFilePathName();
+    pWnd->SendMessage(CFileInfoNode::GetuiGetDwgBtlInfo_Message(),
+                      reinterpret_cast<ui::WPARAM>(&request));
+    std::vector<std::wstring> arrLabels;
+    for (const OvTitleCell& cell : request.arrCells)
+        arrLabels.push_back(cell.strLabel);
+    return strText + L"\r\n标题栏：" +
+           (request.nFound ? text::Join(arrLabels, L"、") : std::wstring(L"无"));
 }
 
 CDrawFileStyleNode::CDrawFileStyleNode(CFileStyleNodeInfo* pFileStyleNodeInfo,
