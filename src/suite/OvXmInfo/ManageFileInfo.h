@@ -3,6 +3,7 @@
 // description entries and its drawing types with their files, read from and written to the
 // layout of ManageFileText.h.
 
+#include "platform/fs/FileSystem.h"
 #include "suite/OvXmInfo/ExplainInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
 
@@ -35,11 +36,12 @@ public:
     // ".prj" file, or its description block is incomplete; the entries read so far stay.
     int ReadManageFile(const std::wstring& strManageFilePathName);
     // Rewrites the file: description block, the lines the reader kept aside, the content
-    // section, "$EOF". The old file is replaced only by a complete new one. 0 (after a
-    // command-line message) when it could not be written.
+    // section, "$EOF". The old file is replaced only by a complete new one; a file that holds
+    // exactly those bytes already is not written at all. 0 (after a command-line message) when
+    // it could not be written.
     int WriteManageFile();
-    // The lines WriteManageFile writes.
-    std::vector<std::wstring> GetManageFileLines() const;
+    // The text WriteManageFile writes, each line ended by CR LF.
+    std::wstring GetManageFileText() const;
 
     const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
     // The container's folder and name.
@@ -95,6 +97,10 @@ public:
 
 private:
     static int CanNameStyle(const std::wstring& strName);
+    // Whether the file on disk holds these bytes already.
+    bool IsFileUpToDate(const std::string& strBytes);
+    // The file holds these bytes now.
+    void RememberConfirmed(const std::string& strBytes);
     CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
     void Clear();
 
@@ -108,4 +114,7 @@ private:
     // rewriting the file loses nothing another program may have put there.
     std::vector<std::wstring> m_arrOtherLines;
     std::vector<std::wstring> m_arrLinesAfterEof;
+    // The bytes the file was last found or made to hold, and the version of the file then.
+    std::string m_strConfirmedBytes;
+    fs::FileStamp m_ConfirmedStamp;
 };

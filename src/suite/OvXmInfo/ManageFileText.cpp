@@ -267,19 +267,41 @@ ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t firs
 }
 
 std::wstring StyleHeaderLine(std::wstring_view strStyleName) {
-    return SingleLine(strStyleName) + L":";
+    std::wstring line;
+    AppendStyleHeaderLine(line, strStyleName);
+    return line;
 }
 
 std::wstring FileLine(std::wstring_view strFileName, std::wstring_view strRemark) {
-    return SingleLine(strFileName) + L"<" + SingleLine(strRemark) + L">";
+    std::wstring line;
+    AppendFileLine(line, strFileName, strRemark);
+    return line;
+}
+
+void AppendStyleHeaderLine(std::wstring& out, std::wstring_view strStyleName) {
+    AppendSingleLine(out, strStyleName);
+    out += L':';
+}
+
+void AppendFileLine(std::wstring& out, std::wstring_view strFileName, std::wstring_view strRemark) {
+    AppendSingleLine(out, strFileName);
+    out += L'<';
+    AppendSingleLine(out, strRemark);
+    out += L'>';
 }
 
 std::wstring SingleLine(std::wstring_view text) {
-    std::wstring line(text);
-    for (wchar_t& c : line)
-        if (c == L'\r' || c == L'\n')
-            c = L' ';
+    std::wstring line;
+    AppendSingleLine(line, text);
     return line;
+}
+
+void AppendSingleLine(std::wstring& out, std::wstring_view text) {
+    size_t start = out.size();
+    out += text;
+    for (size_t i = start; i < out.size(); ++i)
+        if (out[i] == L'\r' || out[i] == L'\n')
+            out[i] = L' ';
 }
 
 } // namespace xmfile
