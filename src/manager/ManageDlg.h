@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+class CManageFileInfo;
 class CTreeDataNode;
 class CXmSbTreeNodeInfo;
 
@@ -152,6 +153,19 @@ private:
     // Runs a command of the context menu (or the Delete key's); false for another id.
     bool RouteMenuCommand(unsigned id);
     void DestroyAndDelete();
+
+    // The commands on drawings (ManageDlgDrawings.cpp).
+    // The management file the command is for: the selected Equipment when the content tree was
+    // used, else the project node's; null when there is neither.
+    CManageFileInfo* SelectedContainerFile() const;
+    void OnOpenCommand();
+    void OpenSelectedDrawing();
+    void OnCloseContainer();
+    void OnBatchOpenSaveClose();
+    void OnViewDrawingInformation();
+    void OnWebPublishing();
+    void OnExport(unsigned id);
+    void OnWireInformation();
 
     ui::PreviewFrame m_PreviewFrame;
     ui::TreeCtrl m_SbTreeCtrl;

@@ -4,10 +4,10 @@
 #include "drawing/EditOprt.h"
 #include "frame/ManageCommands.h"
 #include "frame/ManageGlobals.h"
+#include "manager/DrawingCommands.h"
 #include "manager/ManageDlg.h"
 #include "manager/ManageDlgResources.h"
 #include "manager/ManageMenuStates.h"
-#include "platform/cad/CommandStack.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/MessageBox.h"
@@ -16,11 +16,6 @@
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
 
 namespace {
-
-bool IsWebPublishingRegistered() {
-    AcEdCommandStack* pStack = AcEdCommandStack::cast(acrxSysRegistry()->at(ACRX_COMMAND_DOCK));
-    return pStack && pStack->lookupGlobalCmd(L"OVWEB_INVOKEBY_XMMANAGE");
-}
 
 // The name of a command as the menu shows it, without its accelerator and dots.
 std::wstring CommandName(unsigned id) {
@@ -64,7 +59,7 @@ void CManageDlg::OnTreeRightClick(bool bXmTree) {
                                       ->Getm_FileInfoArray()
                                       .empty();
     context.nWorkingMode = GetErpOrCadMode();
-    context.bWebPublishing = IsWebPublishingRegistered();
+    context.bWebPublishing = IsWebPublishingRegistered() != 0;
 
     CDocumentLockScope lock;
     ui::Menu menu(ManageTreeMenuTemplate());
@@ -91,13 +86,35 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         else
             ui::MessageBox(this, L"无效命令。", L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
         return true;
-    case 282:
-    case 203:
-    case 215:
     case 192:
-    case 120:
-    case 206:
+        OnOpenCommand();
+        return true;
     case 193:
+        OnCloseContainer();
+        return true;
+    case 171:
+        OnBatchOpenSaveClose();
+        return true;
+    case 120:
+        OnViewDrawingInformation();
+        return true;
+    case 210:
+        OnWebPublishing();
+        return true;
+    case 215:
+        OnWireInformation();
+        return true;
+    case 239:
+    case 241:
+    case 243:
+    case 245:
+    case 247:
+    case 251:
+    case 282:
+        OnExport(id);
+        return true;
+    case 203:
+    case 206:
     case 213:
     case 122:
     case 204:
@@ -113,15 +130,7 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 209:
     case 200:
     case 207:
-    case 239:
-    case 241:
-    case 243:
-    case 245:
-    case 247:
-    case 251:
     case 197:
-    case 210:
-    case 171:
         ReportNotYetAvailable(CommandName(id).c_str());
         return true;
     default:

@@ -3,7 +3,6 @@
 // Equipment.
 
 #include "drawing/EditOprt.h"
-#include "frame/ManageCommands.h"
 #include "frame/ManageGlobals.h"
 #include "manager/ManageDlg.h"
 #include "platform/fs/FileSystem.h"
@@ -219,8 +218,7 @@ void CManageDlg::OnSbTreeDoubleClick() {
     ui::HTREEITEM hItem = m_SbTreeCtrl.HitTest(point, &flags);
     if (hItem && (flags & ui::TVHT_ONITEM))
         m_SbTreeCtrl.SelectItem(hItem);
-    if (m_CurSelInfo.m_nSbKind == 3)
-        ReportNotYetAvailable(L"打开图纸");
+    OpenSelectedDrawing();
 }
 
 void CManageDlg::OnTimer(uintptr_t id) {
