@@ -7,9 +7,11 @@
 #include "drawing/ModfyLineInfoDlg.h"
 #include "platform/cad/CommandStack.h"
 #include "platform/cad/MessageFilters.h"
+#include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "store/RememberedContainers.h"
 #include "suite/OvXmInfo/XmComonPar.h"
+#include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 
 using namespace ovtest;
@@ -140,4 +142,27 @@ TEST_F(ManageDrawings, TheSummaryAndTheWireListAreForTheSelectedEquipment) {
     Act(window, RightClick(124, L"P", 282));
     EXPECT_TRUE(installation.Exists(L"P\\P_项目设备明细汇总.xlsx"));
     EXPECT_TRUE(Backend().Faults().empty());
+}
+
+// The commands at the console host's prompt, as a user of the demo installation runs them:
+// a drawing opened from the tree, the summary exported, the wire list edited, the batch run,
+// and the open Equipment closed. The installation's folder is written as <installation>.
+TEST_F(ManageDrawings, ConsoleSession) {
+    Console console({L"click 160", L"type 227 四芯屏蔽线", L"type 179 WL-1", L"ok", L"ok",
+                     L"click 216", L"ok", L"yes"});
+    host.Run(L"XMMANAGE\n");
+    for (const wchar_t* line :
+         {L"win dblclick 125 Q|屏面布置图|图1.dwg", L"win rclick 125 Q -> 282",
+          L"win rclick 125 Q -> 215", L"win rclick 124 P -> 171"}) {
+        console.transcript += std::wstring(L"Command: ") + line + L"\n";
+        console.backend.HandleWindowLine(line);
+    }
+    host.Run(L"SBMANAGE\n");
+    console.transcript += L"Command: win rclick 125 Q -> 193\n";
+    console.backend.HandleWindowLine(L"win rclick 125 Q -> 193");
+    EXPECT_EQ(SavedVersion(installation.Path(L"P\\Q\\图1.dwg")), AcDb::kDHL_1800);
+    EXPECT_TRUE(installation.Exists(L"P\\Q\\OrvaneLineInfo.xml"));
+    std::wstring transcript =
+        text::ReplaceAll(console.transcript, installation.Logical(), L"<installation>");
+    EXPECT_EQ(transcript, KeptTranscript("manager/transcripts/ManageDrawings.txt", transcript));
 }
