@@ -11,6 +11,8 @@
 #include "suite/OvXmInfo/ManageFileText.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
+#include <cerrno>
+
 namespace {
 
 CAllStyNameInfo* g_pAllStyNameInfo = nullptr;
@@ -151,6 +153,7 @@ int CManageFileInfo::WriteManageFile() {
     if (m_StrManageFilePathName.empty() ||
         !text::WriteTextFile(m_StrManageFilePathName, strText, &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
+        m_nLastWriteError = m_StrManageFilePathName.empty() ? EINVAL : fs::LastError();
         return 0;
     }
     if (status.lossy)

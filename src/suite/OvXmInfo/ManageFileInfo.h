@@ -40,6 +40,8 @@ public:
     // exactly those bytes already is not written at all. 0 (after a command-line message) when
     // it could not be written.
     int WriteManageFile();
+    // The cause (an errno value) of the last write that failed, for a dialog that shows why.
+    int Getm_nLastWriteError() const { return m_nLastWriteError; }
     // The text WriteManageFile writes, each line ended by CR LF.
     std::wstring GetManageFileText() const;
 
@@ -117,4 +119,5 @@ private:
     // The bytes the file was last found or made to hold, and the version of the file then.
     std::string m_strConfirmedBytes;
     fs::FileStamp m_ConfirmedStamp;
+    int m_nLastWriteError = 0;
 };

@@ -1,5 +1,7 @@
 #include "suite/OvXmInfo/XmInfoPath.h"
 
+#include <cwctype>
+
 namespace xmpath {
 
 std::wstring Join(std::wstring_view strFolder, std::wstring_view strName) {
@@ -40,6 +42,29 @@ std::wstring WithoutExtension(std::wstring_view strPath) {
     if (dot == std::wstring_view::npos || (slash != std::wstring_view::npos && dot < slash))
         return std::wstring(strPath);
     return std::wstring(strPath.substr(0, dot));
+}
+
+bool IsUsableName(std::wstring_view strName) {
+    if (strName.empty() || strName == L"." || strName == L"..")
+        return false;
+    for (wchar_t c : strName)
+        if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos)
+            return false;
+    wchar_t last = strName.back();
+    if (last == L'.' || last == L' ' || last == L'\t' || last == L'\x3000')
+        return false;
+    // The device name is what stands before the first dot, blanks at its end ignored.
+    std::wstring_view base = strName.substr(0, strName.find(L'.'));
+    while (!base.empty() && (base.back() == L' ' || base.back() == L'\t'))
+        base.remove_suffix(1);
+    std::wstring upper;
+    for (wchar_t c : base)
+        upper += static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL"})
+        if (upper == device)
+            return false;
+    return !(upper.size() == 4 && (upper.starts_with(L"COM") || upper.starts_with(L"LPT")) &&
+             upper[3] >= L'1' && upper[3] <= L'9');
 }
 
 } // namespace xmpath

@@ -91,24 +91,34 @@ int CXmSbInfo::DeleteTreeDataNode() {
     return 1;
 }
 
+int CXmSbInfo::CheckNewName(const CManageFileInfo& manageFile, const std::wstring& strNewName,
+                            ui::Window* pWnd) {
+    std::wstring strName = text::Trim(strNewName);
+    std::wstring strOldFolder = manageFile.Getm_StrFullPathName();
+    if (!xmpath::IsUsableName(strName)) {
+        ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strName,
+                                       manageFile.Getm_IsXmManageFile() ? L"项目" : L"设备"));
+        return 0;
+    }
+    if (!text::EqualsNoCase(strName, manageFile.Getm_StrDirName()) &&
+        fs::Exists(xmpath::Join(xmpath::Parent(strOldFolder), strName))) {
+        ShowRefusal(pWnd, text::Format(L"在%s的位置上，已经存在“%s”。",
+                                       xmpath::Parent(strOldFolder), strName));
+        return 0;
+    }
+    return 1;
+}
+
 int CXmSbInfo::ChangeFileAndPathName(const std::wstring& strNewName, ui::Window* pWnd) {
     const wchar_t* strWord = IsXmOfThisNode() ? L"项目" : L"设备";
     std::wstring strName = text::Trim(strNewName);
     std::wstring strOldFolder = m_ManageFileInfo.Getm_StrFullPathName();
     std::wstring strOldName = m_ManageFileInfo.Getm_StrDirName();
-    if (strName.empty() || strName == L"." || strName == L".." ||
-        strName.find_first_of(L"\\/:*?\"<>|\r\n") != std::wstring::npos) {
-        ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strName, strWord));
+    if (!CheckNewName(m_ManageFileInfo, strName, pWnd))
         return 0;
-    }
     if (strName == strOldName)
         return 1;
     std::wstring strNewFolder = xmpath::Join(xmpath::Parent(strOldFolder), strName);
-    if (!text::EqualsNoCase(strName, strOldName) && fs::Exists(strNewFolder)) {
-        ShowRefusal(pWnd, text::Format(L"在%s的位置上，已经存在“%s”。",
-                                       xmpath::Parent(strOldFolder), strName));
-        return 0;
-    }
     std::wstring strOldFile = m_ManageFileInfo.Getm_StrManageFilePathName();
     std::wstring strRenamedFile =
         xmpath::Join(strOldFolder, strName + L"." + xmpath::Extension(strOldFile));

@@ -3,6 +3,7 @@
 #include "suite/OvXmInfo/XmSbInfo.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/ui/ScriptedBackend.h"
+#include "suite/OvXmInfo/XmInfoPath.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -104,4 +105,33 @@ TEST(XmSbInfo, RenamingAContainerMovesFolderFileAndRecords) {
     EXPECT_EQ(child.Getm_StrManageFilePathName(), folder.Path(L"新项目\\S1\\S1.prj"));
     CXmSbInfo reread;
     EXPECT_EQ(reread.SetPrimerInfoByInputManageFilePathName(file.Getm_StrManageFilePathName()), 1);
+}
+
+TEST(XmInfoPath, TheOneNameRuleRefusesWhatWindowsCannotHoldOrWouldChange) {
+    for (const wchar_t* good : {L"A", L"甲-123", L"a.b", L" lead", L"COM10", L"CONSOLE", L"..a"})
+        EXPECT_TRUE(xmpath::IsUsableName(good)) << good;
+    for (const wchar_t* bad :
+         {L"",    L" ",       L".",        L"..",   L"a/b",    L"..\\x", L"a:b",
+          L"a*",  L"a?",      L"\"a\"",    L"<a>",  L"a|b",    L"a.",    L"a ",
+          L"con", L"Con.txt", L"NUL .dwg", L"com1", L"LPT9.x", L"a\tb"})
+        EXPECT_FALSE(xmpath::IsUsableName(bad)) << bad;
+}
+
+TEST(XmSbInfo, TheNewNameIsCheckedBeforeAnythingIsRenamed) {
+    TempFolder folder;
+    ui::ScriptedBackend boxes;
+    folder.WriteBytes(L"P\\P.itm", Minimal());
+    folder.MakeFolder(L"Q");
+    CXmSbInfo project;
+    ASSERT_EQ(project.SetPrimerInfoByInputManageFilePathName(folder.Path(L"P\\P.itm")), 1);
+    const CManageFileInfo& file = *project.Getm_pManageFileInfo();
+    EXPECT_EQ(CXmSbInfo::CheckNewName(file, L"p", nullptr), 1) << "its own name in another case";
+    EXPECT_EQ(CXmSbInfo::CheckNewName(file, L"新", nullptr), 1);
+    EXPECT_EQ(CXmSbInfo::CheckNewName(file, L"q", nullptr), 0);
+    EXPECT_EQ(CXmSbInfo::CheckNewName(file, L"aux", nullptr), 0);
+    EXPECT_EQ(project.ChangeFileAndPathName(L"x.", nullptr), 0);
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Boxes()[1].text, L"“aux”不能用作项目名称。");
+    EXPECT_EQ(boxes.Boxes()[2].text, L"“x.”不能用作项目名称。");
+    EXPECT_TRUE(folder.Exists(L"P\\P.itm"));
 }
