@@ -63,6 +63,8 @@ public:
     static int SetCurrentLayer(AcDbDatabase* pDb, std::wstring strLayer);
 
     // --- Entities ---
+    // Registers an application name for extended data in the database, unless it is there.
+    static int RegisterApplication(AcDbDatabase* pDb, std::wstring strName);
     static int EraseObject(AcDbObjectId id);
     // The text of a TEXT, or the plain text of an MTEXT's contents; 0 for other entities.
     static int GetEntityText(AcDbObjectId id, std::wstring& strText);
@@ -83,6 +85,12 @@ public:
     static int IsFileExist(std::wstring strPath);
     static int IsDirExist(std::wstring strDir);
     static int HasExtension(std::wstring strPath);
+    // The one check of a name that is to become a file or folder name (a drawing renamed, a
+    // book number put in front of drawing names, a name typed in a save dialog): 0, after the
+    // box "“%s”不能用作文件名称。" (exclamation icon, "Tessaline"), for a name the management-file
+    // library's rule refuses (xmpath::IsUsableName: blank, ".", "..", \ / : * ? " < > |, a "."
+    // or blank at the end, a device name).
+    static int CheckFileName(std::wstring strName, ui::Window* pOwner);
     // Folder and name with exactly one backslash at the seam.
     static std::wstring JoinPath(std::wstring strFolder, std::wstring strName);
     static std::wstring GetParentPath(std::wstring strPath);

@@ -7,6 +7,22 @@
 #include "platform/cad/DbSymbolTable.h"
 #include "platform/cad/DbText.h"
 
+int CEditOprt::RegisterApplication(AcDbDatabase* pDb, std::wstring strName) {
+    if (!pDb)
+        return 0;
+    if (!cad::FindRecord(pDb->regAppTableId(), strName).isNull())
+        return 1;
+    AcDbObjectPointer<AcDbRegAppTable> pTable(pDb->regAppTableId(), AcDb::kForWrite);
+    auto* pRecord = new AcDbRegAppTableRecord();
+    pRecord->setName(strName);
+    if (pTable && pTable->add(pRecord) == Acad::eOk) {
+        pRecord->close();
+        return 1;
+    }
+    delete pRecord;
+    return 0;
+}
+
 int CEditOprt::EraseObject(AcDbObjectId id) {
     AcDbObject* pObj = nullptr;
     if (acdbOpenAcDbObject(pObj, id, AcDb::kForWrite) != Acad::eOk)

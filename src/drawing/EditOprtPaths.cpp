@@ -1,9 +1,11 @@
 #include "drawing/EditOprt.h"
 
 #include "platform/fs/FileSystem.h"
+#include "platform/text/Format.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
+#include "suite/OvXmInfo/XmInfoPath.h"
 
 #include <cerrno>
 
@@ -33,6 +35,14 @@ int CEditOprt::HasExtension(std::wstring strPath) {
     if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
         return 0;
     return dot + 1 < strPath.size() ? 1 : 0;
+}
+
+int CEditOprt::CheckFileName(std::wstring strName, ui::Window* pOwner) {
+    if (xmpath::IsUsableName(strName))
+        return 1;
+    ui::MessageBox(pOwner, text::Format(L"“%s”不能用作文件名称。", strName), L"Tessaline",
+                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return 0;
 }
 
 std::wstring CEditOprt::JoinPath(std::wstring strFolder, std::wstring strName) {

@@ -42,18 +42,6 @@ ResbufChain WithItem(ResbufChain chain, short nCode, const std::wstring& strValu
     return chain;
 }
 
-void RegisterApplication(AcDbDatabase* pDb, const wchar_t* pName) {
-    if (!cad::FindRecord(pDb->regAppTableId(), pName).isNull())
-        return;
-    AcDbObjectPointer<AcDbRegAppTable> pTable(pDb->regAppTableId(), AcDb::kForWrite);
-    auto* pRecord = new AcDbRegAppTableRecord();
-    pRecord->setName(pName);
-    if (pTable && pTable->add(pRecord) == Acad::eOk)
-        pRecord->close();
-    else
-        delete pRecord;
-}
-
 // Beside the head, on the side its rotation reads towards: right, up, left or down of the
 // centre of its box, one unit clear of it; the centre itself for any other rotation.
 AcGePoint3d PlaceBeside(const AcDbEntity* pHead, double dRotation) {
@@ -123,8 +111,8 @@ void AddLocationText(AcDbDatabase* pDb, AcDbEntity* pHead, double dRotation,
         delete pText;
         return;
     }
-    RegisterApplication(pDb, kLocationHeadHandle);
-    RegisterApplication(pDb, kHeadLocationHandle);
+    CEditOprt::RegisterApplication(pDb, kLocationHeadHandle);
+    CEditOprt::RegisterApplication(pDb, kHeadLocationHandle);
     pText->setXData(kLocationHeadHandle, {resbuf::Text(1005, pHead->getHandle().text())});
     pHead->setXData(kHeadLocationHandle,
                     WithItem(pHead->xData(kHeadLocationHandle), 1005, idText.handle().text()));
@@ -186,7 +174,7 @@ void SetPartLayoutLocation(AcDbDatabase* pDb, AcDbObjectId idPart, const std::ws
     AcDbObjectPointer<AcDbEntity> pPart(idPart, AcDb::kForWrite);
     if (!pPart)
         return;
-    RegisterApplication(pDb, kPartLayoutLocation);
+    CEditOprt::RegisterApplication(pDb, kPartLayoutLocation);
     pPart->setXData(kPartLayoutLocation, WithItem(pPart->xData(kPartLayoutLocation), 1000, strNew));
 }
 
