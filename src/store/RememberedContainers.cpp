@@ -1,7 +1,9 @@
 #include "store/RememberedContainers.h"
 
 #include "drawing/EditOprt.h"
+#include "platform/text/WideString.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
+#include "suite/OvXmInfo/XmComonPar.h"
 
 namespace {
 
@@ -22,4 +24,23 @@ std::wstring GetRecentContainerPath() {
 }
 std::wstring GetDefaultContainerPath() {
     return FirstLine(L"Data\\default.dat");
+}
+
+int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strNewFolder) {
+    std::wstring strOld = text::TrimRight(strOldFolder, L"\\");
+    std::wstring strNew = text::TrimRight(strNewFolder, L"\\");
+    if (strOld.empty() || strNew.empty())
+        return 0;
+    int nWritten = 0;
+    for (int bIsXm : {1, 0}) {
+        std::wstring strPath = bIsXm ? GetRecentContainerPath() : GetDefaultContainerPath();
+        bool bBelow = strPath.size() > strOld.size() && strPath[strOld.size()] == L'\\' &&
+                      text::EqualsNoCase(strPath.substr(0, strOld.size()), strOld);
+        if (!bBelow && !text::EqualsNoCase(strPath, strOld))
+            continue;
+        if (g_XmComonPar.WriteCurrentXmOrSbNameToFile(strNew + strPath.substr(strOld.size()),
+                                                      bIsXm))
+            ++nWritten;
+    }
+    return nWritten;
 }

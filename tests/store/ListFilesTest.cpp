@@ -127,3 +127,15 @@ TEST(RememberedContainers, FirstLinesOfRecentAndDefault) {
     installation.WriteBytes(L"Data\\recent.dat", ovtest::Cp936(L"\\d\\P\\P.itm\r\nsecond\r\n"));
     EXPECT_EQ(GetRecentContainerPath(), L"\\d\\P\\P.itm");
 }
+
+TEST(RememberedContainers, RecentAndDefaultFollowAFolderOnlyWhenTheyNameSomethingInIt) {
+    TempInstallation installation;
+    installation.WriteBytes(L"Data\\recent.dat", ovtest::Cp936(L"\\d\\p\\P.itm"));
+    installation.WriteBytes(L"Data\\default.dat", ovtest::Cp936(L"\\d\\PQ\\PQ.prj"));
+    EXPECT_EQ(FollowMovedFolder(L"\\d\\P\\", L"\\d\\新"), 1);
+    EXPECT_EQ(GetRecentContainerPath(), L"\\d\\新\\P.itm") << "matched without regard to case";
+    EXPECT_EQ(GetDefaultContainerPath(), L"\\d\\PQ\\PQ.prj") << "\\d\\PQ is not inside \\d\\P";
+    EXPECT_EQ(FollowMovedFolder(L"\\d\\PQ", L"\\e\\X"), 1);
+    EXPECT_EQ(GetDefaultContainerPath(), L"\\e\\X\\PQ.prj");
+    EXPECT_EQ(FollowMovedFolder(L"\\d\\none", L"\\d\\x"), 0);
+}
