@@ -157,30 +157,37 @@ std::unique_ptr<db::Connection> CPdmDatabase::ConnectUserDatabase() {
     return std::move(opened.connection);
 }
 
-int CPdmDatabase::CheckUserLogin(const std::wstring& strUser, const std::wstring& strPassword) {
+int CPdmDatabase::CheckUserLogin(const std::wstring& strUser, const std::wstring& strPassword,
+                                 std::wstring* pStrLoginName) {
     if (strUser.empty())
         return 2;
     std::unique_ptr<db::Connection> pConnection = ConnectUserDatabase();
     if (!pConnection)
         return 0;
-    // The entered name is matched as "contained in the login name", and travels as a bound
-    // value: a quote in it is just a character of the name.
+    // The whole login name must match, without regard to case; the entered name travels as a
+    // bound value, so "%", "_" and quotes in it are plain characters. (Matching a part of a
+    // name signed "zhang" in as whichever of "zhangsan" and "zhangsi" came first.)
     db::Rows rows;
-    db::Status status =
-        pConnection->Run(L"select Password from UserInformation where UserLogName like ?",
-                         {L"%" + strUser + L"%"}, &rows, 1);
+    db::Status status = pConnection->Run(
+        L"select UserLogName, Password from UserInformation where lower(UserLogName) = lower(?)",
+        {strUser}, &rows, 1);
     if (!status) {
         ShowConnectionFailure(status.error);
         return 0;
     }
+    int nName = rows.Column(L"UserLogName");
     int nPassword = rows.Column(L"Password");
-    if (nPassword < 0) {
-        ShowConnectionFailure(L"结果中没有列Password");
+    if (nName < 0 || nPassword < 0) {
+        ShowConnectionFailure(nName < 0 ? L"结果中没有列UserLogName" : L"结果中没有列Password");
         return 0;
     }
     if (rows.rows.empty() || db::IsNull(rows.rows[0][nPassword]))
         return 2;
-    return text::Trim(db::ToText(rows.rows[0][nPassword])) == strPassword ? 1 : 3;
+    if (text::Trim(db::ToText(rows.rows[0][nPassword])) != strPassword)
+        return 3;
+    if (pStrLoginName)
+        *pStrLoginName = db::ToText(rows.rows[0][nName]);
+    return 1;
 }
 
 int CPdmDatabase::GetUserNames(std::vector<std::wstring>& arrUserNames) {

@@ -67,9 +67,12 @@ public:
                              std::vector<std::wstring>& arrProductNames);
 
     // 1 signed in, 2 no such user (also for an empty name or a user without a password),
-    // 3 wrong password, 0 database error. The first user whose login name contains the entered
-    // name is tested; the stored password is compared without blanks around it.
-    int CheckUserLogin(const std::wstring& strUser, const std::wstring& strPassword);
+    // 3 wrong password, 0 database error. The first user whose whole login name equals the
+    // entered name without regard to case is tested; the stored password is compared without
+    // blanks around it. On success pStrLoginName (when given) receives the login name as the
+    // database spells it, the name its records are kept under.
+    int CheckUserLogin(const std::wstring& strUser, const std::wstring& strPassword,
+                       std::wstring* pStrLoginName = nullptr);
     // Every non-empty login name of the user database. 1 when the query ran.
     int GetUserNames(std::vector<std::wstring>& arrUserNames);
 

@@ -2,6 +2,7 @@
 
 #include "drawing/EditOprt.h"
 #include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
@@ -95,9 +96,12 @@ int CPdmDatabaseSettings::SaveLoginSettings(const std::wstring& strUser,
     std::wstring strUserLine = kUserKey + EncodeLetters(text::RemoveChars(strUser, kValueBlanks));
     std::wstring strPasswordLine =
         kPasswordKey + EncodeLetters(text::RemoveChars(strPassword, kValueBlanks));
-    text::TextFileStatus status;
-    if (!text::WriteTextLines(file.path, {strUserLine, strPasswordLine}, &status)) {
-        PrintOpenError(file.path, status.cause);
+    // The password is only letter-encoded, which anyone can decode: the file is kept readable
+    // by its owner alone.
+    int nCause = 0;
+    if (!fs::WriteBytes(file.path, text::EncodeTextLines({strUserLine, strPasswordLine}), &nCause,
+                        true)) {
+        PrintOpenError(file.path, nCause);
         return 0;
     }
     file.lines = {strUserLine, strPasswordLine};

@@ -90,6 +90,10 @@ TEST_F(PdmSettingsTest, TheLoginIsSavedEncodedWithoutBlanksAndReadBack) {
               Cp936Lines({L"用户名: " + EncodeLetters(L"张工"), L"密码: " + EncodeLetters(L"pw")}));
     EXPECT_EQ(settings.GetLoginUser(), L"张工");
     EXPECT_EQ(CPdmDatabaseSettings().GetLoginPassword(), L"pw");
+    // The password can be decoded by anyone who reads the file: only its owner may.
+    EXPECT_EQ(std::filesystem::status(m_installation.NativePath(L"Data\\PdmDatabaseSettings4.txt"))
+                  .permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     // A file that cannot be written says so on the command line and keeps the old content.
     std::filesystem::remove(m_installation.NativePath(L"Data\\PdmDatabaseSettings4.txt"));

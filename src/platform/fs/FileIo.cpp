@@ -98,7 +98,7 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
     return true;
 }
 
-bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
+bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause, bool ownerOnly) {
     if (cause)
         *cause = kNoError;
     stdfs::path path = Resolve(logical);
@@ -111,9 +111,17 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
     temporary += ".";
     temporary += std::to_string(::getpid());
     temporary += ".ovtmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                    ownerOnly ? 0600 : 0644);
     if (fd < 0)
         return Failed(errno, path, cause);
+    // A temporary file left by an earlier crash keeps its mode through O_TRUNC.
+    if (ownerOnly && ::fchmod(fd, 0600) != 0) {
+        int modeError = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return Failed(modeError, path, cause);
+    }
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int writeError = errno;
     ok = (::close(fd) == 0) && ok;

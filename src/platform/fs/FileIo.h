@@ -22,8 +22,10 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause = nullp
 
 // Replaces the file's content: the bytes go to a temporary file in the same folder, which is
 // flushed to disk and then renamed over the old file. A failure at any step leaves the old
-// file as it was and removes the temporary file.
-bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause = nullptr);
+// file as it was and removes the temporary file. With `ownerOnly` the file can be read and
+// written by its owner alone (mode 0600) from its first byte on, for files that hold secrets.
+bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause = nullptr,
+                bool ownerOnly = false);
 
 // For tests of the failure path: the next `count` writes stop after the temporary file was
 // written, just before the rename, and fail as a crash there would leave things.

@@ -25,9 +25,14 @@ TEST_F(PdmServerTest, TheLoginCheckTestsTheFirstUserWhoseNameContainsTheEnteredO
     ASSERT_EQ(pdm.IsConnected(), 1);
     EXPECT_EQ(pdm.CheckUserLogin(L"zhangsan", L"pw-zhang"), 1);
     EXPECT_EQ(pdm.CheckUserLogin(L"zhangsan", L"PW-ZHANG"), 3);
-    // Part of a login name: the first match (zhangsan, not zhangsi) is tested.
-    EXPECT_EQ(pdm.CheckUserLogin(L"zhang", L"pw-zhang"), 1);
-    EXPECT_EQ(pdm.CheckUserLogin(L"zhang", L"pw-si"), 3);
+    // The whole login name, without regard to case; the records' spelling comes back.
+    std::wstring strLogin;
+    EXPECT_EQ(pdm.CheckUserLogin(L"ZhangSan", L"pw-zhang", &strLogin), 1);
+    EXPECT_EQ(strLogin, L"zhangsan");
+    // Part of a login name, or a pattern character, names nobody.
+    EXPECT_EQ(pdm.CheckUserLogin(L"zhang", L"pw-zhang"), 2);
+    EXPECT_EQ(pdm.CheckUserLogin(L"zhangs_n", L"pw-zhang"), 2);
+    EXPECT_EQ(pdm.CheckUserLogin(L"%", L"pw-zhang"), 2);
     // A stored password with blanks around it.
     EXPECT_EQ(pdm.CheckUserLogin(L"lisi", L"pw-li"), 1);
     EXPECT_EQ(pdm.CheckUserLogin(L"lisi", L"  pw-li  "), 3);
