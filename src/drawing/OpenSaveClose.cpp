@@ -3,6 +3,7 @@
 #include "drawing/EditOprt.h"
 #include "platform/cad/Automation.h"
 #include "platform/cad/CommandLine.h"
+#include "platform/cad/Documents.h"
 #include "platform/cad/DrawingLock.h"
 #include "platform/cad/Host.h"
 #include "platform/cad/HostProfile.h"
@@ -138,5 +139,32 @@ int OpenSaveCloseDrawing(const std::wstring& strPath, int bSave) {
     pDoc->Close(false);
     if (pApp->Documents()->Count() == 0)
         pApp->Documents()->Add(L"");
+    return 1;
+}
+
+std::vector<std::wstring> OpenDrawingsBelow(const std::wstring& strFolder) {
+    std::wstring strPrefix = text::TrimRight(strFolder, L"\\") + L"\\";
+    std::vector<std::wstring> arrPaths;
+    for (AcApDocument* pDoc : acDocManager->documents()) {
+        std::wstring strFile = pDoc->fileName();
+        if (strFile.size() > strPrefix.size() &&
+            text::EqualsNoCase(strFile.substr(0, strPrefix.size()), strPrefix))
+            arrPaths.push_back(strFile);
+    }
+    return arrPaths;
+}
+
+int AskToCloseOpenDrawings(const std::vector<std::wstring>& arrPaths,
+                           const std::wstring& strQuestionFormat, ui::Window* pOwner) {
+    for (const std::wstring& strPath : arrPaths) {
+        if (!CEditOprt::IsDocumentOpen(strPath))
+            continue;
+        if (ui::MessageBox(pOwner, text::Format(strQuestionFormat, strPath), L"Tessaline",
+                           ui::MB_OKCANCEL | ui::MB_ICONEXCLAMATION) != ui::IDOK)
+            return 0;
+        OpenSaveCloseDrawing(strPath, 1);
+        if (CEditOprt::IsDocumentOpen(strPath))
+            return 0;
+    }
     return 1;
 }

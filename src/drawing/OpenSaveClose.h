@@ -3,6 +3,11 @@
 // the host's "DefaultFormatForSave" when asked, and closed; with the helpers it is made of.
 
 #include <string>
+#include <vector>
+
+namespace ui {
+class Window;
+}
 
 // The answer "SaveAs" is given for a "DefaultFormatForSave" value: "8" "R14", "12" "2000",
 // "24" "2004", "36" "2007", anything else "" (the host's default).
@@ -19,3 +24,15 @@ int ClearDrawingLockFiles(const std::wstring& strPath);
 // opened (the user is told), or its save failed: a drawing whose save failed is left open
 // and named on the command line, so that no change the user meant to keep is lost.
 int OpenSaveCloseDrawing(const std::wstring& strPath, int bSave);
+
+// The files of the host's open documents that lie in the folder or below it (compared without
+// regard to case, whole path items only).
+std::vector<std::wstring> OpenDrawingsBelow(const std::wstring& strFolder);
+
+// Offers each drawing of the list that is open in the host for closing, before the caller
+// renames its file or folder: the question made from the format with the drawing's path
+// (OK/Cancel, exclamation icon, "Tessaline"). OK saves and closes the drawing through the
+// routine above; Cancel ends at once. 1 when none of them is open any more; 0 after a Cancel
+// or when a drawing stayed open (its save failed).
+int AskToCloseOpenDrawings(const std::vector<std::wstring>& arrPaths,
+                           const std::wstring& strQuestionFormat, ui::Window* pOwner);
