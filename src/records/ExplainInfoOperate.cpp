@@ -148,6 +148,13 @@ int CExplainInfoOperate::DeleteExplainInfo(std::vector<int> arrRows) {
     return nRemoved;
 }
 
+int CExplainInfoOperate::TakeValueFromList(int nRow) {
+    if (!m_pList || !m_pList->IsRow(nRow) || nRow >= static_cast<int>(m_ExplainInfoArray.size()))
+        return 0;
+    m_ExplainInfoArray[static_cast<size_t>(nRow)].Setm_StrValue(m_pList->GetItemText(nRow, 1));
+    return 1;
+}
+
 int CExplainInfoOperate::AddDefaultTitles(const std::vector<std::wstring>& arrTitles) {
     int nAdded = 0;
     for (const std::wstring& strTitle : arrTitles) {

@@ -62,6 +62,9 @@ public:
     int DeleteExplainInfo(std::vector<int> arrRows);
     // The same on the selected rows of the list.
     int DeleteExplainInfo();
+    // The row's value as the list shows it after an edit in place (0x467) becomes its entry's
+    // value. 0 for a row out of range.
+    int TakeValueFromList(int nRow);
     // Appends, with the value " ", each non-empty title that no entry has yet (compared
     // without regard to case). The number appended.
     int AddDefaultTitles(const std::vector<std::wstring>& arrTitles);
