@@ -22,23 +22,41 @@ std::string& Port() {
 
 } // namespace
 
-void PdmServerTest::SetUp() {
-    if (Port().empty()) {
-        std::ifstream env(PDM_SERVER_DIR "/server.env");
-        ASSERT_TRUE(env) << "the test server is not running: no " PDM_SERVER_DIR "/server.env";
-        std::string line;
-        while (std::getline(env, line)) {
-            size_t equals = line.find('=');
-            if (equals == std::string::npos)
-                continue;
-            std::string key = line.substr(0, equals);
-            std::string value = line.substr(equals + 1);
-            ::setenv(key.c_str(), value.c_str(), 1);
-            if (key == "PGPORT")
-                Port() = value;
-        }
-        ASSERT_FALSE(Port().empty()) << "no PGPORT in " PDM_SERVER_DIR "/server.env";
+std::string UsePdmTestServer() {
+    if (!Port().empty())
+        return "";
+    std::ifstream env(PDM_SERVER_DIR "/server.env");
+    if (!env)
+        return "the test server is not running: no " PDM_SERVER_DIR "/server.env";
+    std::string line;
+    while (std::getline(env, line)) {
+        size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        std::string key = line.substr(0, equals);
+        std::string value = line.substr(equals + 1);
+        ::setenv(key.c_str(), value.c_str(), 1);
+        if (key == "PGPORT")
+            Port() = value;
     }
+    return Port().empty() ? "no PGPORT in " PDM_SERVER_DIR "/server.env" : "";
+}
+
+void WritePdmSettings(const TempFolder& installation, const std::string& port) {
+    // psqlODBC takes the port from PGPORT: the connection string stays the product's own.
+    ::setenv("PGPORT", (port.empty() ? Port() : port).c_str(), 1);
+    auto settings = [](const std::wstring& database) {
+        return Cp936Lines(
+            {L"服务器名: " + EncodeLetters(L"127.0.0.1"), L"用户名: " + EncodeLetters(L"pdm_app"),
+             L"密码: " + EncodeLetters(L"pdm;app{pw}"), L"数据库: " + EncodeLetters(database)});
+    };
+    installation.WriteBytes(L"Data\\PdmDatabaseSettings.txt", settings(L"pdm"));
+    installation.WriteBytes(L"Data\\PdmDatabaseSettings2.txt", settings(L"pdmusers"));
+}
+
+void PdmServerTest::SetUp() {
+    std::string error = UsePdmTestServer();
+    ASSERT_EQ(error, "");
     WriteSettings();
 }
 
@@ -51,15 +69,7 @@ std::string PdmServerTest::ServerPort() {
 }
 
 void PdmServerTest::WriteSettings(const std::string& port) {
-    // psqlODBC takes the port from PGPORT: the connection string stays the product's own.
-    ::setenv("PGPORT", (port.empty() ? Port() : port).c_str(), 1);
-    auto settings = [](const std::wstring& database) {
-        return Cp936Lines(
-            {L"服务器名: " + EncodeLetters(L"127.0.0.1"), L"用户名: " + EncodeLetters(L"pdm_app"),
-             L"密码: " + EncodeLetters(L"pdm;app{pw}"), L"数据库: " + EncodeLetters(database)});
-    };
-    m_installation.WriteBytes(L"Data\\PdmDatabaseSettings.txt", settings(L"pdm"));
-    m_installation.WriteBytes(L"Data\\PdmDatabaseSettings2.txt", settings(L"pdmusers"));
+    WritePdmSettings(m_installation, port);
 }
 
 int PdmServerTest::BindLoopback(std::string& port) {

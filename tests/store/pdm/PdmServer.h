@@ -11,6 +11,12 @@
 
 namespace ovtest {
 
+// For fixtures that cannot derive from PdmServerTest (the desktop tests have a backend of
+// their own): reads the server's port and driver registration once; "" or why it cannot.
+std::string UsePdmTestServer();
+// Points both databases of the installation at the test server (or at `port` instead).
+void WritePdmSettings(const TempFolder& installation, const std::string& port = {});
+
 class PdmServerTest : public ::testing::Test {
 protected:
     // Reads the server's port and driver registration and writes the settings; a test that
