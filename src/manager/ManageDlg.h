@@ -67,6 +67,19 @@ public:
         int m_nSbKind = 4; // 1 Equipment, 2 drawing type, 3 drawing, 4 nothing
     };
 
+    // Sets the window busy for the lifetime of the object, so that no second command starts
+    // while a modal step of this one runs.
+    class CBusyScope {
+    public:
+        explicit CBusyScope(CManageDlg& window) : m_window(window) { m_window.Setm_bBusy(1); }
+        ~CBusyScope() { m_window.Setm_bBusy(0); }
+        CBusyScope(const CBusyScope&) = delete;
+        CBusyScope& operator=(const CBusyScope&) = delete;
+
+    private:
+        CManageDlg& m_window;
+    };
+
     // nMode 1 manages Projects, 0 Equipments.
     CManageDlg(int nMode, ui::Window* pParent);
     ~CManageDlg() override;
@@ -166,6 +179,11 @@ private:
     void OnWebPublishing();
     void OnExport(unsigned id);
     void OnWireInformation();
+
+    // Modify (203, ManageDlgModify.cpp): the guard and the full refresh, then by the selection.
+    void OnModifyCommand();
+    // A Project or Equipment through CModfyXmSbDlg, its folder renamed when the dialog says so.
+    void ModifyContainer(CXmSbTreeNodeInfo* pNode);
 
     ui::PreviewFrame m_PreviewFrame;
     ui::TreeCtrl m_SbTreeCtrl;

@@ -21,19 +21,6 @@ void Tell(ui::Window* pOwner, const std::wstring& strText,
     ui::MessageBox(pOwner, strText, L"Tessaline", ui::MB_OK | nIcon);
 }
 
-// Sets the window busy for the lifetime of the object, so that no second command starts while
-// a modal step of this one runs.
-class CBusyScope {
-public:
-    explicit CBusyScope(CManageDlg& window) : m_window(window) { m_window.Setm_bBusy(1); }
-    ~CBusyScope() { m_window.Setm_bBusy(0); }
-    CBusyScope(const CBusyScope&) = delete;
-    CBusyScope& operator=(const CBusyScope&) = delete;
-
-private:
-    CManageDlg& m_window;
-};
-
 } // namespace
 
 CManageFileInfo* CManageDlg::SelectedContainerFile() const {

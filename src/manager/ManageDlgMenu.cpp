@@ -104,6 +104,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 215:
         OnWireInformation();
         return true;
+    case 203:
+        OnModifyCommand();
+        return true;
     case 239:
     case 241:
     case 243:
@@ -113,7 +116,6 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 282:
         OnExport(id);
         return true;
-    case 203:
     case 206:
     case 213:
     case 122:

@@ -38,8 +38,15 @@ int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strN
                       text::EqualsNoCase(strPath.substr(0, strOld.size()), strOld);
         if (!bBelow && !text::EqualsNoCase(strPath, strOld))
             continue;
-        if (g_XmComonPar.WriteCurrentXmOrSbNameToFile(strNew + strPath.substr(strOld.size()),
-                                                      bIsXm))
+        std::wstring strFollowed = strNew + strPath.substr(strOld.size());
+        // The container's own management file is named after its folder, and was renamed with it.
+        std::wstring strOldName = CEditOprt::GetLastPathItem(strOld);
+        std::wstring strFile = CEditOprt::GetLastPathItem(strPath);
+        if (text::EqualsNoCase(CEditOprt::GetParentPath(strPath), strOld) &&
+            text::EqualsNoCase(CEditOprt::RemoveExtension(strFile), strOldName))
+            strFollowed = CEditOprt::JoinPath(
+                strNew, CEditOprt::GetLastPathItem(strNew) + strFile.substr(strOldName.size()));
+        if (g_XmComonPar.WriteCurrentXmOrSbNameToFile(strFollowed, bIsXm))
             ++nWritten;
     }
     return nWritten;

@@ -12,6 +12,7 @@ std::wstring GetDefaultContainerPath();
 // After a container's folder was renamed or moved: "Data\recent.dat" and "Data\default.dat"
 // follow it when their first line names a file at or below the old folder (compared without
 // regard to case, whole path items only: "\P\A" is not below "\P\AB"); they then name the same
-// file below the new folder. Files naming something else are left alone, so that renaming an
+// file below the new folder, and the container's own management file (named after its folder)
+// by the new folder's name. Files naming something else are left alone, so that renaming an
 // Equipment does not make it the current one. The number of files rewritten.
 int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strNewFolder);

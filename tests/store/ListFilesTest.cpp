@@ -130,12 +130,12 @@ TEST(RememberedContainers, FirstLinesOfRecentAndDefault) {
 
 TEST(RememberedContainers, RecentAndDefaultFollowAFolderOnlyWhenTheyNameSomethingInIt) {
     TempInstallation installation;
-    installation.WriteBytes(L"Data\\recent.dat", ovtest::Cp936(L"\\d\\p\\P.itm"));
+    installation.WriteBytes(L"Data\\recent.dat", ovtest::Cp936(L"\\d\\p\\Q\\Q.prj"));
     installation.WriteBytes(L"Data\\default.dat", ovtest::Cp936(L"\\d\\PQ\\PQ.prj"));
     EXPECT_EQ(FollowMovedFolder(L"\\d\\P\\", L"\\d\\新"), 1);
-    EXPECT_EQ(GetRecentContainerPath(), L"\\d\\新\\P.itm") << "matched without regard to case";
+    EXPECT_EQ(GetRecentContainerPath(), L"\\d\\新\\Q\\Q.prj") << "matched without regard to case";
     EXPECT_EQ(GetDefaultContainerPath(), L"\\d\\PQ\\PQ.prj") << "\\d\\PQ is not inside \\d\\P";
     EXPECT_EQ(FollowMovedFolder(L"\\d\\PQ", L"\\e\\X"), 1);
-    EXPECT_EQ(GetDefaultContainerPath(), L"\\e\\X\\PQ.prj");
+    EXPECT_EQ(GetDefaultContainerPath(), L"\\e\\X\\X.prj") << "its own file took the new name";
     EXPECT_EQ(FollowMovedFolder(L"\\d\\none", L"\\d\\x"), 0);
 }
