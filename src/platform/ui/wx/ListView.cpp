@@ -161,8 +161,13 @@ private:
             m_shown.assign(m_shown.size(), ShownRow{{L"\x1"}, ~0u});
         }
         for (size_t index = 0; index < columns.size(); ++index)
-            if (m_list->GetColumnWidth(static_cast<int>(index)) != columns[index].width)
+            if (m_list->GetColumnWidth(static_cast<int>(index)) != columns[index].width) {
+                // A column that is hidden, or shown again, changes what its cells show.
+                if (m_list->GetColumnWidth(static_cast<int>(index)) == 0 ||
+                    columns[index].width == 0)
+                    m_shown.assign(m_shown.size(), ShownRow{{L"\x1"}, ~0u});
                 m_list->SetColumnWidth(static_cast<int>(index), columns[index].width);
+            }
     }
 
     void ShowRow(int row) {
@@ -170,8 +175,12 @@ private:
         if (!model || !model->IsRow(row) || static_cast<size_t>(row) >= m_shown.size())
             return;
         ShownRow wanted;
+        // The toolkit draws a cell's text beyond a column of width 0, over its neighbour: a
+        // hidden column (one that carries a record's fields) shows nothing.
         for (int column = 0; column < std::max(model->GetColumnCount(), 1); ++column)
-            wanted.texts.push_back(model->GetItemText(row, column));
+            wanted.texts.push_back(model->GetColumnCount() > 0 && model->GetColumnWidth(column) == 0
+                                       ? L""
+                                       : model->GetItemText(row, column));
         wanted.state = model->GetItemState(row, LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK);
         ShownRow& shown = m_shown[static_cast<size_t>(row)];
         if (wanted == shown)
