@@ -2,7 +2,8 @@
 // installation folder (it is not kept in the repository): a Project with a sub-Project and
 // three Equipments, their management files, fifteen drawings made by the stand-in host (each
 // with a title block whose name cell holds the drawing's name, a location record, a few
-// entities and the preview the host draws when it saves), a container template of each kind,
+// entities, or on a cover the container's name, contract number and model, and the preview the
+// host draws when it saves), a container template of each kind,
 // and the remembered current Project and Equipment pointing at the sample.
 //
 //   ovdemo INSTALLATION_FOLDER
@@ -60,33 +61,37 @@ std::vector<CExplainInfoNode> ProjectEntries() {
 std::vector<CExplainInfoNode> EquipmentEntries(const wchar_t* name, const wchar_t* model,
                                                const wchar_t* book) {
     std::vector<CExplainInfoNode> entries = ProjectEntries();
-    entries.insert(entries.end(), {{L"设备名称", name},
-                                   {L"设备型号", model},
-                                   {L"设备图册号", book},
-                                   {L"设备数量", L"1"}});
+    entries.insert(
+        entries.end(),
+        {{L"设备名称", name}, {L"设备型号", model}, {L"设备图册号", book}, {L"设备数量", L"1"}});
     return entries;
 }
 
 std::vector<ContainerSpec> SampleContainers() {
     return {
-        {L"", true, ProjectEntries(),
+        {L"",
+         true,
+         ProjectEntries(),
          {{L"图纸目录", L"00 图纸目录.dwg", L"图纸目录", L"全工程"},
           {L"说明书", L"01 设计说明.dwg", L"设计说明", L""}}},
-        {L"1号主变保护柜", false,
+        {L"1号主变保护柜",
+         false,
          EquipmentEntries(L"1号主变保护柜", L"PRC-78A", L"B1"),
          {{L"封面", L"B1-00.dwg", L"1号主变保护柜封面", L""},
           {L"原理图", L"B1-01.dwg", L"主变差动保护原理图", L"差动"},
           {L"原理图", L"B1-02.dwg", L"主变后备保护原理图", L""},
           {L"屏面布置图", L"B1-03.dwg", L"屏面布置图", L"正面"},
           {L"屏端子图", L"B1-04.dwg", L"屏端子排图", L""}}},
-        {L"2号主变保护柜", false,
+        {L"2号主变保护柜",
+         false,
          EquipmentEntries(L"2号主变保护柜", L"PRC-78A", L"B2"),
          {{L"原理图", L"B2-01.dwg", L"主变差动保护原理图", L""},
           {L"屏面布置图", L"B2-02.dwg", L"屏面布置图", L""},
           {L"屏端子图", L"B2-03.dwg", L"屏端子排图", L""},
           {L"材料表", L"B2-04.dwg", L"设备材料表", L""}}},
         {L"35kV线路保护", true, {{L"工程名称", L"35kV线路保护"}}, {}},
-        {L"35kV线路保护\\3号线路保护柜", false,
+        {L"35kV线路保护\\3号线路保护柜",
+         false,
          EquipmentEntries(L"3号线路保护柜", L"PRC-41", L"B3"),
          {{L"原理图", L"B3-01.dwg", L"线路保护原理图", L""},
           {L"压板定义及排列图", L"B3-02.dwg", L"压板定义及排列图", L""},
@@ -215,12 +220,50 @@ void Content(AcDbDatabase& db, const std::wstring& type, int number) {
     }
 }
 
+// A cover's texts: the project name, the contract number, the equipment's model and name, each
+// marked with the application by which the drawing writer finds it, so that a change of the
+// container's description reaches the cover whatever the drawing's file name.
+void CoverTexts(AcDbDatabase& db, const std::vector<CExplainInfoNode>& entries) {
+    auto value = [&entries](const wchar_t* szTitle) {
+        for (const CExplainInfoNode& entry : entries)
+            if (entry.Getm_StrTitle() == szTitle)
+                return entry.Getm_StrValue();
+        return std::wstring();
+    };
+    std::wstring strContract = L"合同号：";
+    strContract += value(L"工程合同号");
+    const std::pair<const wchar_t*, std::wstring> texts[] = {
+        {L"OV_ProjectName", value(L"工程名称")},
+        {L"OV_ProjectContractNo", strContract},
+        {L"OV_EquipmentType", value(L"设备型号")},
+        {L"OV_EquipmentName", value(L"设备名称")}};
+    double y = 220;
+    for (const auto& [application, text] : texts) {
+        y -= 25;
+        if (text.empty())
+            continue;
+        auto* record = new AcDbRegAppTableRecord();
+        record->setName(application);
+        AcDbObjectPointer<AcDbRegAppTable> table(db.regAppTableId(), AcDb::kForWrite);
+        if (table.openStatus() != Acad::eOk || table->add(record) != Acad::eOk)
+            Fail(L"an application cannot be registered");
+        record->close();
+        AcDbObjectPointer<AcDbText> cover(
+            Append(db, new AcDbText({80, y, 0}, text, AcDbObjectId::kNull, 10)), AcDb::kForWrite);
+        cover->setXData(application, {resbuf::Text(1000, L"")});
+    }
+}
+
 void SaveDemoDrawing(const std::wstring& path, const DrawingSpec& spec,
-                     const std::wstring& location, int number) {
+                     const std::vector<CExplainInfoNode>& entries, const std::wstring& location,
+                     int number) {
     AcDbDatabase db;
     Box(db, 0, 0, 420, 297);
     Box(db, 25, 5, 415, 292);
-    Content(db, spec.type, number);
+    if (std::wstring(spec.type) == L"封面")
+        CoverTexts(db, entries);
+    else
+        Content(db, spec.type, number);
     TitleBlock(db, spec.name, kProject);
     if (!SetDrawingLocation(&db, location))
         Fail(L"the location cannot be written in " + path);
@@ -240,7 +283,8 @@ void MakeContainer(const std::wstring& folder, const ContainerSpec& spec, int& n
         if (!pStyle && !manageFile.AddOneNewStyData(drawing.type, nullptr, pStyle))
             Fail(std::wstring(L"the type cannot be added: ") + drawing.type);
         pStyle->InsertOneFileInfoToArray(drawing.file, drawing.remark);
-        SaveDemoDrawing(Join(folder, drawing.file), drawing, LastItem(folder), ++number);
+        SaveDemoDrawing(Join(folder, drawing.file), drawing, spec.entries, LastItem(folder),
+                        ++number);
     }
     if (!manageFile.WriteManageFile())
         Fail(L"cannot write " + manageFile.Getm_StrManageFilePathName());
@@ -278,7 +322,9 @@ int main(int argc, char** argv) {
     MakeContainer(Join(logicalStaging, L"itms\\项目模板"), {L"", true, ProjectEntries(), {}},
                   number);
     MakeContainer(Join(logicalStaging, L"prjs\\保护柜模板"),
-                  {L"", false, EquipmentEntries(L"保护柜模板", L"", L""),
+                  {L"",
+                   false,
+                   EquipmentEntries(L"保护柜模板", L"", L""),
                    {{L"封面", L"封面.dwg", L"封面", L""},
                     {L"屏面布置图", L"屏面布置图.dwg", L"屏面布置图", L""}}},
                   number);
@@ -291,8 +337,8 @@ int main(int argc, char** argv) {
     stdfs::remove_all(staging, ignored);
 
     std::wstring project = Join(Join(fs::ToLogical(projects), kProject), kProject) + L".itm";
-    std::wstring equipment = Join(Join(Join(fs::ToLogical(projects), kProject), L"1号主变保护柜"),
-                                  L"1号主变保护柜.prj");
+    std::wstring equipment =
+        Join(Join(Join(fs::ToLogical(projects), kProject), L"1号主变保护柜"), L"1号主变保护柜.prj");
     if (!text::WriteTextFile(Join(logicalHome, L"Data\\recent.dat"), project) ||
         !text::WriteTextFile(Join(logicalHome, L"Data\\default.dat"), equipment))
         Fail(L"cannot remember the sample Project");
