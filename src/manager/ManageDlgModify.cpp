@@ -37,6 +37,7 @@ void CManageDlg::OnModifyCommand() {
 
 void CManageDlg::ModifyContainer(CXmSbTreeNodeInfo* pNode) {
     CManageFileInfo* pFile = pNode->Getm_pManageFileInfo();
+    bool bRoot = pNode == m_pRootNode.get();
     std::wstring strOldFolder = pFile->Getm_StrFullPathName();
     std::wstring strNewFolder;
     {
@@ -53,6 +54,8 @@ void CManageDlg::ModifyContainer(CXmSbTreeNodeInfo* pNode) {
             pNode->Getm_pXmSbInfo()->ChangeFileAndPathName(strNewName, this)) {
             strNewFolder = pFile->Getm_StrFullPathName();
             FollowMovedFolder(strOldFolder, strNewFolder);
+            if (bRoot)
+                m_strOpenManageFile = pFile->Getm_StrManageFilePathName();
         }
     }
     // The refresh replaces every node: pNode and pFile are gone after it.

@@ -40,6 +40,7 @@ TEST_F(ManageModify, RenamingTheOpenProjectTakesTheRememberedPathsAlong) {
     EXPECT_EQ(GetDefaultContainerPath(), installation.Path(L"某变电站\\Q\\Q.prj"))
         << "the current Equipment lay inside it";
     EXPECT_EQ(SelectedText(window, true), L"某变电站");
+    EXPECT_EQ(window->Getm_strOpenManageFile(), installation.Path(L"某变电站\\某变电站.itm"));
     EXPECT_TRUE(Backend().Faults().empty()) << Backend().Faults()[0];
 }
 
