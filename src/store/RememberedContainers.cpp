@@ -38,14 +38,17 @@ int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strN
                       text::EqualsNoCase(strPath.substr(0, strOld.size()), strOld);
         if (!bBelow && !text::EqualsNoCase(strPath, strOld))
             continue;
-        std::wstring strFollowed = strNew + strPath.substr(strOld.size());
+        std::wstring strFollowed = strNew;
+        strFollowed += strPath.substr(strOld.size());
         // The container's own management file is named after its folder, and was renamed with it.
         std::wstring strOldName = CEditOprt::GetLastPathItem(strOld);
         std::wstring strFile = CEditOprt::GetLastPathItem(strPath);
         if (text::EqualsNoCase(CEditOprt::GetParentPath(strPath), strOld) &&
-            text::EqualsNoCase(CEditOprt::RemoveExtension(strFile), strOldName))
-            strFollowed = CEditOprt::JoinPath(
-                strNew, CEditOprt::GetLastPathItem(strNew) + strFile.substr(strOldName.size()));
+            text::EqualsNoCase(CEditOprt::RemoveExtension(strFile), strOldName)) {
+            std::wstring strNewFile = CEditOprt::GetLastPathItem(strNew);
+            strNewFile += strFile.substr(strOldName.size());
+            strFollowed = CEditOprt::JoinPath(strNew, strNewFile);
+        }
         if (g_XmComonPar.WriteCurrentXmOrSbNameToFile(strFollowed, bIsXm))
             ++nWritten;
     }

@@ -25,9 +25,12 @@ protected:
         std::string error = UsePdmTestServer();
         EXPECT_EQ(error, "");
         WritePdmSettings(installation);
+        std::wstring userLine = L"用户名: ";
+        userLine += EncodeLetters(L"zhangsan");
+        std::wstring passwordLine = L"密码: ";
+        passwordLine += EncodeLetters(L"pw-zhang");
         installation.WriteBytes(L"Data\\PdmDatabaseSettings4.txt",
-                                Cp936Lines({L"用户名: " + EncodeLetters(L"zhangsan"),
-                                            L"密码: " + EncodeLetters(L"pw-zhang")}));
+                                Cp936Lines({userLine, passwordLine}));
     }
 
     TempInstallation installation;

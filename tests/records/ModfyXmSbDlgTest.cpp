@@ -121,7 +121,8 @@ TEST_F(ModfyXmSb, AnEquipmentShowsItsEntriesWithTheDefaultsAndItsProjectsValues)
     const ui::RecordedDialog& opened = Backend().Dialogs()[0];
     EXPECT_EQ(opened.caption, L"设备修改");
     EXPECT_TRUE(Opened(opened, L"  183 static \"设备目录：\""));
-    EXPECT_TRUE(Opened(opened, L"  131 edit \"E\" read-only focus")) << "the boxes are ticked at first";
+    EXPECT_TRUE(Opened(opened, L"  131 edit \"E\" read-only focus"))
+        << "the boxes are ticked at first";
     EXPECT_TRUE(Opened(opened, L"  232 check \"联动修改项目目录\" [x] hidden"));
     EXPECT_TRUE(Opened(opened, L"  177 combo \"工程合同号-工程名称\" "
                                L"[工程合同号-工程名称, 工程名称-工程合同号] sel=#0 hidden"));
@@ -180,10 +181,10 @@ TEST_F(ModfyXmSb, AManagementFileThatCannotBeWrittenKeepsTheDialogAndChangesNoth
     ASSERT_EQ(Run(L"E\\E.prj", {Cell(kList, 1, 1), Type(kCombo, L"B7"), Ok(), Cancel()}),
               ui::IDCANCEL);
     ASSERT_EQ(Backend().Boxes().size(), 1u);
-    EXPECT_EQ(
-        Backend().Boxes()[0].text.rfind(L"设备管理文件“" + Path(L"E\\E.prj") + L"”不能写入：", 0),
-        0u)
-        << Backend().Boxes()[0].text;
+    std::wstring expected = L"设备管理文件“";
+    expected += Path(L"E\\E.prj");
+    expected += L"”不能写入：";
+    EXPECT_EQ(Backend().Boxes()[0].text.rfind(expected, 0), 0u) << Backend().Boxes()[0].text;
     EXPECT_EQ(installation.ReadBytes(L"Projects\\P\\E\\E.prj"), before);
     EXPECT_TRUE(installation.Exists(L"Projects\\P\\E\\A-01.dwg"));
     EXPECT_EQ(DrawingTexts(Path(L"E\\A-01.dwg")), std::vector<std::wstring>{L"某某工程"})
@@ -198,9 +199,10 @@ TEST_F(ModfyXmSb, AnOpenDrawingIsClosedBeforeTheFolderNameChangesOrTheFolderStay
                    Cell(kList, 0, 1), Type(kCombo, L"2号柜"), Ok()}),
               ui::IDOK);
     ASSERT_EQ(Backend().Boxes().size(), 1u);
-    EXPECT_EQ(Backend().Boxes()[0].text,
-              L"项目下文件：" + Path(L"E\\A-02.dwg") +
-                  L"已经打开\n，是否自动保存关闭图形文件再更改设备目录名？");
+    std::wstring question = L"项目下文件：";
+    question += Path(L"E\\A-02.dwg");
+    question += L"已经打开\n，是否自动保存关闭图形文件再更改设备目录名？";
+    EXPECT_EQ(Backend().Boxes()[0].text, question);
     EXPECT_EQ(Backend().Boxes()[0].flags, ui::MB_OKCANCEL | ui::MB_ICONEXCLAMATION);
     EXPECT_EQ(strFolderName, L"E") << "Cancel keeps the folder";
 

@@ -25,9 +25,12 @@ constexpr int kList = CDlgSelectName::IDC_NAME_LIST;
 class SelectName : public PdmServerTest {
 protected:
     void StoreLogin(const std::wstring& user, const std::wstring& password) {
-        m_installation.WriteBytes(
-            L"Data\\PdmDatabaseSettings4.txt",
-            Cp936Lines({L"用户名: " + EncodeLetters(user), L"密码: " + EncodeLetters(password)}));
+        std::wstring userLine = L"用户名: ";
+        userLine += EncodeLetters(user);
+        std::wstring passwordLine = L"密码: ";
+        passwordLine += EncodeLetters(password);
+        m_installation.WriteBytes(L"Data\\PdmDatabaseSettings4.txt",
+                                  Cp936Lines({userLine, passwordLine}));
     }
     std::vector<std::wstring> Column(const CDlgSelectName& dialog, int column) {
         auto* list = dialog.GetDlgItemAs<ui::ListCtrl>(kList);
