@@ -120,7 +120,12 @@ void CHistoryDataOprt::SetHistoryString(int nIndex, const std::wstring& strValue
     if (!InRange(nIndex, m_arrEntries.size()))
         return;
     // One entry is one line: a line break inside a value would shift every later entry.
-    m_arrEntries[nIndex] = text::ReplaceAll(text::ReplaceAll(strValue, L"\r", L" "), L"\n", L" ");
+    std::wstring strLine = text::ReplaceAll(text::ReplaceAll(strValue, L"\r", L" "), L"\n", L" ");
+    // Dialogs store their settings on every OK: an unchanged value is no reason to rewrite
+    // (and flush) the file.
+    if (m_arrEntries[nIndex] == strLine)
+        return;
+    m_arrEntries[nIndex] = strLine;
     m_bModified = 1;
 }
 

@@ -103,3 +103,16 @@ TEST(HistoryDataOprt, TheLocalDataFolderIsMadeWhenMissing) {
     reread.GetHistoryInt(0, value);
     EXPECT_EQ(value, 5);
 }
+
+TEST(HistoryDataOprt, StoringTheValueAnEntryHasAlreadyWritesNothing) {
+    TempInstallation installation;
+    { CHistoryDataOprt history; }
+    // Made by hand, so that a rewrite by the class would be seen.
+    installation.WriteBytes(L"LocalData\\HistoryData.txt", "1\n0\n");
+    {
+        CHistoryDataOprt history;
+        history.SetHistoryInt(0, 1);
+        history.SetHistoryString(1, L"0");
+    }
+    EXPECT_EQ(installation.ReadBytes(L"LocalData\\HistoryData.txt"), "1\n0\n");
+}
