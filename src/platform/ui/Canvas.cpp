@@ -1,5 +1,7 @@
 #include "platform/ui/Canvas.h"
 
+#include <cstddef>
+
 namespace ui {
 
 COLORREF GetSysColor(int index) {
