@@ -10,7 +10,7 @@ namespace {
 
 using ovtest::FtpClientTest;
 
-TEST_F(FtpClientTest, ClientsTakeTheServersWordDictionaryWhenTheyCan) {
+TEST_P(FtpClientTest, ClientsTakeTheServersWordDictionaryWhenTheyCan) {
     installation.WriteBytes(L"Data\\word.mdb", "local words");
     site.Write(L"Data\\word.mdb", "server words");
     EXPECT_EQ(RefreshWordDictionaryFromServer(), 1);
@@ -38,7 +38,7 @@ TEST(WordDictionaryRefresh, AServerThatIsDownIsNoObstacle) {
 
 } // namespace
 
-TEST_F(FtpClientTest, ASuperClientsWordListsComeFromTheServersDictionary) {
+TEST_P(FtpClientTest, ASuperClientsWordListsComeFromTheServersDictionary) {
     // The dialogs' dictionary lies in the per-workstation folder; the one fetched for them is
     // the server's, and the lock file of a dictionary nobody holds open is cleared first.
     ovtest::TempFolder serverCopy;
