@@ -11,6 +11,8 @@
 namespace catalogue_site {
 
 inline const std::wstring kCatalogue = L"Server.xml";
+// The name Windows clients give the catalogue for a moment before they read it.
+inline const std::wstring kCatalogueProbe = L"Server_Tmp.xml";
 inline const std::wstring kLock = L"Server.xml.bak";
 inline const std::wstring kBackup = L"Server.backup";
 inline const std::wstring kLog = L"OS.log";

@@ -16,6 +16,8 @@
 #include "server/MyFtpConnection.h"
 #include "server/OperateVersionFile.h"
 
+#include <algorithm>
+
 using namespace catalogue_site;
 
 namespace {
@@ -51,19 +53,28 @@ int CMyFtpConnection::DownloadCatalogueState(CatalogueState& state) {
         state.bExists = true;
         return 1;
     }
+    if (!m_lastStatus.IsMissing())
+        return 0;
     // A catalogue is started anew only when the server says it is not there and a listing of
-    // the base folder agrees; one that merely could not be read stops the update.
-    return m_lastStatus.IsMissing() && !IsNameListed(kCatalogue);
-}
-
-int CMyFtpConnection::IsNameListed(const std::wstring& strName) {
+    // the base folder agrees; one that merely could not be read stops the update. Windows
+    // clients rename it to "Server_Tmp.xml" and back before they read it: caught in between,
+    // it is read under that name.
     std::vector<std::wstring> arrNames;
     m_lastStatus = m_pFtpConnection->ListNames(L"", arrNames);
-    for (const std::wstring& strListed : arrNames)
-        if (text::EqualsNoCase(strListed, strName))
-            return 1;
-    // A listing that failed proves nothing either way.
-    return m_lastStatus ? 0 : 1;
+    if (!m_lastStatus)
+        return 0;
+    auto listed = [&](const std::wstring& strName) {
+        return std::any_of(arrNames.begin(), arrNames.end(), [&](const std::wstring& strListed) {
+            return text::EqualsNoCase(strListed, strName);
+        });
+    };
+    if (listed(kCatalogue))
+        return 0;
+    if (listed(kCatalogueProbe)) {
+        state.bExists = DownloadBytes(kCatalogueProbe, state.bytes);
+        return state.bExists ? 1 : 0;
+    }
+    return 1;
 }
 
 int CMyFtpConnection::RecordServerChanges(const std::vector<std::wstring>& arrFiles,

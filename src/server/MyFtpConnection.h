@@ -91,7 +91,6 @@ private:
                           const std::string& bytes);
     int PutWhole(const std::wstring& strRemote, const std::string& bytes);
     int PutThePartWay(const std::wstring& strRemote, const std::string& bytes);
-    int IsNameListed(const std::wstring& strName);
     int CreateCatalogueIfMissing();
     int DownloadCatalogueState(CatalogueState& state);
     // Records sent files and made folders ("MOD") in the catalogue, all under one lock.

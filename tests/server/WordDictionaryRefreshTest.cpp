@@ -23,19 +23,6 @@ TEST_P(FtpClientTest, ClientsTakeTheServersWordDictionaryWhenTheyCan) {
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST(WordDictionaryRefresh, AServerThatIsDownIsNoObstacle) {
-    ovtest::TempInstallation installation(ovtest::TempInstallation::Options{.kind = 2});
-    ovtest::FtpTestSite site;
-    ovtest::FtpTestLogin down;
-    down.port = ovtest::kUnusedLocalPort;
-    site.WriteLoginFile(installation, down);
-    installation.WriteBytes(L"Data\\word.mdb", "local words");
-    ui::ScriptedBackend boxes;
-    EXPECT_EQ(RefreshWordDictionaryFromServer(), 0);
-    EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(installation.ReadBytes(L"Data\\word.mdb"), "local words");
-}
-
 } // namespace
 
 TEST_P(FtpClientTest, ASuperClientsWordListsComeFromTheServersDictionary) {

@@ -16,6 +16,8 @@ namespace stdfs = std::filesystem;
 namespace {
 
 std::atomic<int> g_failBeforeRename{0};
+std::atomic<int> g_failWrites{0};
+std::atomic<int> g_failWritesError{0};
 
 int CauseOf(int error, const stdfs::path& path) {
     switch (error) {
@@ -38,6 +40,7 @@ int CauseOf(int error, const stdfs::path& path) {
         return kTooManyOpenFiles;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // the file-size limit stops a file growing as a full disk does
         return kDiskFull;
     default:
         return kGenericError;
@@ -114,7 +117,15 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return Failed(errno, path, cause);
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = false;
+    if (g_failWrites > 0) {
+        // A test's full disk: the write stops half way, as the system call would.
+        --g_failWrites;
+        WriteAll(fd, bytes.substr(0, bytes.size() / 2));
+        errno = g_failWritesError;
+    } else {
+        ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    }
     int writeError = errno;
     ok = (::close(fd) == 0) && ok;
     if (!ok) {
@@ -136,6 +147,11 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
 
 void FailWritesBeforeRenameForTesting(int count) {
     g_failBeforeRename = count;
+}
+
+void FailWritesWithErrorForTesting(int error, int count) {
+    g_failWritesError = error;
+    g_failWrites = count;
 }
 
 } // namespace fs

@@ -6,6 +6,7 @@
 #include "platform/ui/ScriptedBackend.h"
 #include "support/StyleCatalogue.h"
 #include "support/TestSupport.h"
+#include "support/WriteFaults.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -107,26 +108,32 @@ TEST(ManageFileInfo, AHandMadeWindowsFileReadsAsExpected) {
     EXPECT_EQ(Dump(again), Dump(file));
 }
 
-TEST(ManageFileInfo, AnInterruptedWriteLeavesTheOldFileIntact) {
-    TempFolder folder;
-    std::string old =
-        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
-                    L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
-    folder.WriteBytes(L"S\\S.prj", old);
-    CManageFileInfo file;
-    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
-    file.AddNoStyleFileByInputFileName(L"2.dwg");
-    cad::CommandLine::Instance().Clear();
-    fs::FailWritesBeforeRenameForTesting(1);
-    EXPECT_EQ(file.WriteManageFile(), 0);
-    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"S.prj 文件不能写入"), std::wstring::npos);
-    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.NativePath(L"S")),
-                            std::filesystem::directory_iterator()),
-              1)
-        << "no temporary file is left behind";
-    EXPECT_EQ(file.WriteManageFile(), 1);
-    EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
+TEST(ManageFileInfo, AFailedWriteLeavesTheOldFileIntactAndSaysSo) {
+    for (ovtest::WriteFault fault : ovtest::kWriteFaults) {
+        SCOPED_TRACE(ovtest::WriteFaultName(fault));
+        TempFolder folder;
+        std::string old =
+            Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
+                        L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
+        folder.WriteBytes(L"S\\S.prj", old);
+        CManageFileInfo file;
+        ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+        file.AddNoStyleFileByInputFileName(L"2.dwg");
+        cad::CommandLine::Instance().Clear();
+        {
+            ovtest::ScopedWriteFault armed(fault);
+            EXPECT_EQ(file.WriteManageFile(), 0);
+        }
+        EXPECT_NE(cad::CommandLine::Instance().Text().find(L"S.prj 文件不能写入"),
+                  std::wstring::npos);
+        EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), old);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.NativePath(L"S")),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "no temporary file is left behind";
+        EXPECT_EQ(file.WriteManageFile(), 1);
+        EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
+    }
 }
 
 TEST(ManageFileInfo, TextsTheCodePageCannotHoldAreReported) {
