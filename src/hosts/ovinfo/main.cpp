@@ -4,6 +4,7 @@
 //                         ".prj" management file (UTF-8). Exit status 0 when the file was
 //                         accepted, 1 with the system's message on standard error otherwise.
 
+#include "hosts/InstallationCheck.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/text/Utf8.h"
@@ -41,6 +42,8 @@ int PrintRecords(const char* nativePath) {
 int main(int argc, char** argv) {
     if (argc != 3 || std::strcmp(argv[1], "records") != 0)
         return Usage();
+    if (!CheckInstallationFolder("ovinfo"))
+        return kNoInstallationStatus;
     // The system's messages go to standard error, the report alone to standard output.
     cad::CommandLine::Instance().SetEcho(
         [](std::wstring_view text) { std::fputs(text::ToUtf8(text).c_str(), stderr); });
