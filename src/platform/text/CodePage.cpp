@@ -131,10 +131,12 @@ const CodePage::Tables* CodePage::LookupTables() const {
     return m_tables.get();
 }
 
-std::wstring CodePage::Decode(std::string_view bytes) const {
+std::wstring CodePage::Decode(std::string_view bytes, bool* valid) const {
+    if (valid)
+        *valid = true;
     const Tables* tables = m_valid ? LookupTables() : nullptr;
     if (!tables)
-        return DecodeWithIconv(bytes);
+        return DecodeWithIconv(bytes, valid);
     // Never more characters than bytes: write into a buffer of that size, then cut it to fit.
     std::wstring out(bytes.size(), L'\0');
     wchar_t* next = out.data();
@@ -154,20 +156,25 @@ std::wstring CodePage::Decode(std::string_view bytes) const {
         } else {
             *next++ = static_cast<wchar_t>(kEscapedByteBase + b);
             ++i;
+            if (valid)
+                *valid = false;
         }
     }
     out.resize(static_cast<size_t>(next - out.data()));
     return out;
 }
 
-std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
+std::wstring CodePage::DecodeWithIconv(std::string_view bytes, bool* valid) const {
     std::wstring out;
     Converter conv("WCHAR_T", m_valid ? m_name.c_str() : "CP936");
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!conv.IsOpen()) {
-        for (unsigned char b : bytes)
+        for (unsigned char b : bytes) {
             out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
                                    : static_cast<wchar_t>(kEscapedByteBase + b));
+            if (valid && b >= 0x80)
+                *valid = false;
+        }
         return out;
     }
     std::vector<wchar_t> buffer(bytes.size() + 16);
@@ -186,6 +193,8 @@ std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
         if (error == E2BIG)
             continue;
         // EILSEQ or a sequence cut off at the end: escape one byte and go on after it.
+        if (valid)
+            *valid = false;
         unsigned char b = data[pos];
         out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
                                : static_cast<wchar_t>(kEscapedByteBase + b));

@@ -97,13 +97,12 @@ std::vector<std::wstring> CManageFileInfo::GetManageFileLines() const {
 
 int CManageFileInfo::WriteManageFile() {
     text::TextFileStatus status;
+    // Text the code page cannot hold is refused by the text layer, which says which character.
     if (m_StrManageFilePathName.empty() ||
         !text::WriteTextLines(m_StrManageFilePathName, GetManageFileLines(), &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         return 0;
     }
-    if (status.lossy)
-        acutPrintf(L"%s 中有本机代码页不能保存的字符，已写为\"?\"。\n", m_StrManageFilePathName);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/FileIo.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 
 #include <climits>
@@ -103,7 +104,7 @@ bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
     std::string bytes;
     if (!fs::ReadBytes(path, bytes, &cause))
         return false;
-    content = text::AnsiCodePage().Decode(bytes);
+    content = text::DecodeTextFile(bytes, path);
     lines = SplitManageFileLines(content);
     return true;
 }
