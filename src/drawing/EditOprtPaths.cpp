@@ -9,7 +9,10 @@ int CEditOprt::IsFileExist(std::wstring strPath) {
     // Opening the serial ports COM1/COM2 as files would hang on Windows; the names are refused
     // wherever they appear as a file name.
     if (strPath.find(L'\\') != std::wstring::npos) {
-        std::wstring strName = RemoveExtension(GetFileNamePart(strPath));
+        // The extension goes at the last ".", even when nothing follows it: "COM1." is the
+        // serial port as much as "COM1.txt" is.
+        std::wstring strName = GetFileNamePart(strPath);
+        strName = strName.substr(0, strName.find_last_of(L'.'));
         if (text::EqualsNoCase(strName, L"com1") || text::EqualsNoCase(strName, L"com2"))
             return 0;
     }

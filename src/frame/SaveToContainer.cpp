@@ -7,12 +7,32 @@
 #include "platform/cad/CommandProcessor.h"
 #include "platform/cad/Host.h"
 #include "platform/cad/HostServices.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/text/Format.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Window.h"
 #include "store/RememberedContainers.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
+#include <cerrno>
+
 namespace {
+
+// Why a file could not be written, in the words the command line uses.
+std::wstring WriteFailureReason(int error) {
+    switch (error) {
+    case ENOSPC:
+        return L"磁盘空间不足";
+    case EFBIG:
+        return L"文件超过了允许的大小";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return L"没有写入权限";
+    default:
+        return fs::ErrorText(error);
+    }
+}
 
 // Saves a titled drawing whose folder is a container folder over its own file. Returns false
 // when the drawing is not such a one (the dialog is then needed); true otherwise, whether the
@@ -37,6 +57,12 @@ bool SaveInPlace() {
     AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
     if (CEditOprt::SaveDatabaseAs(pDb, CEditOprt::JoinPath(strFolder, strName)) == Acad::eOk)
         acutPrintf(L"\n文件\"%s\"已经保存在%s\"%s\"中\n", strName, pKindWord, strFolderName);
+    else
+        // Silence after a save reads as success; the old file is still whole, and the user
+        // must know the changes are only in the open drawing.
+        acutPrintf(L"\n%s\n",
+                   text::Format(L"文件\"%s\"没有保存到%s\"%s\"中：%s", strName, pKindWord,
+                                strFolderName, WriteFailureReason(fs::LastError())));
     return true;
 }
 

@@ -35,10 +35,12 @@ TEST(EditOprtPaths, ExtensionsBelongToTheFileNameOnly) {
 TEST(EditOprtPaths, Com1AndCom2AreNeverLookedUp) {
     TempFolder folder;
     folder.WriteBytes(L"COM1.txt", "x");
+    folder.WriteBytes(L"COM1.", "x");
     folder.WriteBytes(L"com3", "x");
     folder.WriteBytes(L"LPT1.dwg", "x");
     EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"COM1.txt")), 0);
     EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"com2")), 0);
+    EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"COM1.")), 0) << "an empty extension";
     EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"COM3")), 1);
     EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"lpt1.DWG")), 1);
     EXPECT_EQ(CEditOprt::IsFileExist(folder.Path(L"*.txt")), 1) << "wildcards find COM1.txt";

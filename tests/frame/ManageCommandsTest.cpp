@@ -6,6 +6,7 @@
 #include "platform/cad/CommandLine.h"
 #include "platform/cad/Host.h"
 #include "platform/cad/HostProfile.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/ui/WaitCursor.h"
 #include "platform/ui/Window.h"
 #include "server/WordDictionaryRefresh.h"
@@ -96,6 +97,23 @@ TEST_F(ManageCommands, ADrawingInAContainerFolderIsSavedInPlaceByEitherCommand) 
         acDocManager->closeDocument(host.Current());
     }
     cad::HostProfile::Instance().Reset();
+}
+
+TEST_F(ManageCommands, AnInPlaceSaveThatCannotWriteSaysSoAndKeepsTheOldFile) {
+    MakeProjectAndEquipmentCurrent();
+    std::wstring path = OpenDrawingInContainer(L"Q", L"Q.prj");
+    std::string before = installation.ReadBytes(L"Q\\A.dwg");
+    cad::CommandLine::Instance().Clear();
+    {
+        FileSizeLimit limit(4096);
+        host.Run(L"SAVETOSB\n");
+    }
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{
+                           L"文件\"A.dwg\"没有保存到设备\"Q\"中：文件超过了允许的大小"});
+    EXPECT_EQ(installation.ReadBytes(L"Q\\A.dwg"), before);
+    EXPECT_TRUE(fs::FindMatches(installation.Path(L"Q\\*.ovtmp")).empty());
+    EXPECT_TRUE(host.CurrentDatabase()->isModified()) << "the changes are still in the drawing";
+    ExpectRestored();
 }
 
 TEST_F(ManageCommands, WithoutACurrentContainerOnlyTheMessageIsShown) {

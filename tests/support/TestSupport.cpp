@@ -6,7 +6,10 @@
 #include "store/WorkingMode.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
+#include <sys/resource.h>
+
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -105,6 +108,23 @@ std::string Cp936Lines(const std::vector<std::wstring>& lines, const std::string
     for (const std::wstring& line : lines)
         bytes += Cp936(line) + lineEnd;
     return bytes;
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_previous;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 } // namespace ovtest

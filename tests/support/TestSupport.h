@@ -53,4 +53,18 @@ std::string Cp936(const std::wstring& text);
 // Lines as CP936 bytes, each followed by `lineEnd`.
 std::string Cp936Lines(const std::vector<std::wstring>& lines, const std::string& lineEnd = "\r\n");
 
+// Lowers the file-size limit for its lifetime, with the signal that would end the process
+// ignored, so that a write beyond it fails with EFBIG as a full disk fails with ENOSPC.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long m_previous;
+    void (*m_previousHandler)(int);
+};
+
 } // namespace ovtest

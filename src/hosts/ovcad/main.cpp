@@ -2,7 +2,6 @@
 // or the bundled demo installation), loads the module OvManage and runs what is typed, or what
 // a script holds, as the host's command line. See docs/cad-host.md.
 
-#include "ConsoleBackend.h"
 #include "ConsoleInput.h"
 #include "hosts/InstallationCheck.h"
 #include "platform/cad/CommandLine.h"
@@ -14,6 +13,7 @@
 #include "platform/cad/InputSource.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/text/Utf8.h"
+#include "platform/ui/ConsoleBackend.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -101,7 +101,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ovcad: cannot read the script %s\n", options.script.c_str());
         return 2;
     }
-    ConsoleBackend backend(input);
+    ui::ConsoleBackend backend(
+        [&input] { return input.NextLine(); },
+        [](std::wstring_view text) { cad::CommandLine::Instance().Write(text); });
     if (options.answersGiven && !backend.SetAnswers(options.answers)) {
         std::fputs("ovcad: --answers takes words such as yes,no,ok,cancel\n", stderr);
         return 2;
@@ -122,7 +124,15 @@ int main(int argc, char** argv) {
                    text::FromUtf8(options.module.string()), error);
 
     cad::CommandProcessor& processor = cad::CommandProcessor::Instance();
-    processor.SetInteractiveSource([&input] { return input.NextLine(); });
+    processor.SetInteractiveSource([&input, &backend, &processor]() -> std::optional<std::wstring> {
+        // Timers of open windows run and posted messages are handled while the prompt waits;
+        // at the command prompt, "win ..." acts on the open management window.
+        backend.Idle();
+        std::optional<std::wstring> line = input.NextLine();
+        if (line && !processor.IsBusy() && backend.HandleWindowLine(*line))
+            return std::wstring();
+        return line;
+    });
     cad::InputSource::Instance().SetSupplier([&input]() -> std::optional<cad::InputEvent> {
         for (;;) {
             acutPrintf(L"\n[move X,Y | pick X,Y | enter | space | esc | aux N]: ");

@@ -24,6 +24,8 @@ Acad::ErrorStatus acdbOpenObject(T*& object, AcDbObjectId id, AcDb::OpenMode mod
     Acad::ErrorStatus status = acdbOpenAcDbObject(opened, id, mode, openErased);
     if (status != Acad::eOk)
         return status;
+    if (!opened)
+        return Acad::eNullObjectId;
     object = dynamic_cast<T*>(opened);
     if (!object) {
         opened->close();

@@ -11,6 +11,7 @@
 #include "platform/cad/SystemVariables.h"
 #include "platform/fs/LogicalPath.h"
 
+#include <csignal>
 #include <filesystem>
 
 namespace cad {
@@ -24,6 +25,10 @@ void MainFrame::ActivateFrame(int showCommand) {
 
 void StartHost(const HostOptions& options) {
     StopHost();
+    // A write beyond the file-size limit must fail like a full disk, so that the write is
+    // cleaned up and reported, instead of the signal ending the program with a half-written
+    // temporary file left beside the user's drawing.
+    std::signal(SIGXFSZ, SIG_IGN);
     SystemVariables::Instance().Reset();
     if (options.profilePath.empty())
         HostProfile::Instance().Reset();

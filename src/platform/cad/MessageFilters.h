@@ -2,24 +2,19 @@
 // Window messages and the host's message filters: functions a module registers to look at
 // each window message first and swallow it (return true) or let it pass.
 
-#include <cstdint>
+#include "platform/ui/Messages.h"
 
-struct MSG {
-    void* hwnd = nullptr;
-    unsigned message = 0;
-    uintptr_t wParam = 0;
-    intptr_t lParam = 0;
-};
-
-inline constexpr unsigned WM_NCMOUSEMOVE = 0x00A0;
-inline constexpr unsigned WM_MOUSEMOVE = 0x0200;
-inline constexpr unsigned WM_LBUTTONDOWN = 0x0201;
-inline constexpr unsigned WM_LBUTTONUP = 0x0202;
-inline constexpr unsigned WM_LBUTTONDBLCLK = 0x0203;
-inline constexpr unsigned WM_RBUTTONDOWN = 0x0204;
-inline constexpr unsigned WM_RBUTTONUP = 0x0205;
-inline constexpr unsigned WM_MBUTTONDOWN = 0x0207;
-inline constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+// The host's messages are the window messages of the user-interface port.
+using ui::MSG;
+using ui::WM_LBUTTONDBLCLK;
+using ui::WM_LBUTTONDOWN;
+using ui::WM_LBUTTONUP;
+using ui::WM_MBUTTONDOWN;
+using ui::WM_MOUSEMOVE;
+using ui::WM_MOUSEWHEEL;
+using ui::WM_NCMOUSEMOVE;
+using ui::WM_RBUTTONDOWN;
+using ui::WM_RBUTTONUP;
 
 using AcedFilterWinMsgFn = bool (*)(MSG*);
 

@@ -1,4 +1,5 @@
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/FileIo.h"
 
 #include "platform/fs/LogicalPath.h"
 #include "platform/fs/Wildcard.h"
@@ -255,19 +256,11 @@ bool CopyFile(std::wstring_view from, std::wstring_view to, bool overwrite) {
         return Fail(EEXIST);
     if (targetExists && stdfs::is_directory(target, error))
         return Fail(EISDIR);
-    // The copy is made under a temporary name beside the target and renamed over it only when
-    // complete, so a failed copy never leaves the old file half-overwritten.
-    stdfs::path temporary = target;
-    temporary += "." + std::to_string(::getpid()) + ".ovtmp";
-    if (!stdfs::copy_file(source, temporary, stdfs::copy_options::overwrite_existing, error))
-        return Fail(error ? error : std::make_error_code(std::errc::io_error));
-    stdfs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        stdfs::remove(temporary, ignored);
-        return Fail(error);
-    }
-    return true;
+    // The bytes go through the safe whole-file write: a temporary file beside the target,
+    // renamed over it only when complete and removed on every failure (disk full, file-size
+    // limit), so a failed copy neither harms the old file nor leaves a part of itself behind.
+    std::string bytes;
+    return ReadBytes(from, bytes) && WriteBytes(to, bytes);
 }
 
 bool IsSameOrInside(std::wstring_view inner, std::wstring_view outer) {

@@ -2,6 +2,7 @@
 // Pixels a dialog paints into: the client area of a preview frame, an RGB picture that every
 // backend shows as it stands (the console describes it, the desktop blits it, tests read it).
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include "platform/text/Utf8.h"
+#include "platform/ui/LocalBackend.h"
 
 #include <cstdio>
 
@@ -8,8 +9,9 @@ namespace ui {
 
 namespace {
 
-// Boxes in a program that has no user interface: said on standard error, answered by default.
-class StandardErrorBackend : public Backend {
+// Boxes in a program that has no user interface: said on standard error, answered by default;
+// choosers and menus are cancelled and modal dialogs end at once.
+class StandardErrorBackend : public LocalBackend {
 public:
     int MessageBox(Window*, const std::wstring& text, const std::wstring& caption,
                    unsigned flags) override {

@@ -1,7 +1,8 @@
 #pragma once
-// Message boxes, with the Win32 button and icon flags and results the dialogs are written in.
-// The host sets one backend per process: the scripted backend in tests, the console in the
-// console host, real windows in the desktop host.
+// Message boxes, with the Win32 button and icon flags and results the dialogs are written in;
+// the process's backend shows them.
+
+#include "platform/ui/Backend.h"
 
 #include <string>
 #include <string_view>
@@ -30,15 +31,6 @@ inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
 inline constexpr unsigned MB_DEFBUTTON3 = 0x200;
 inline constexpr unsigned MB_DEFMASK = 0xF00;
 
-// Results.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDABORT = 3;
-inline constexpr int IDRETRY = 4;
-inline constexpr int IDIGNORE = 5;
-inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;
-
 // The answer a user gets by pressing Enter: the default button of the box.
 int DefaultAnswer(unsigned flags);
 // Whether `answer` is one of the box's buttons.
@@ -46,19 +38,6 @@ bool IsAnswerOf(unsigned flags, int answer);
 // "OK", "Yes/No", ... and "exclamation", "question", ... for printing boxes.
 std::wstring ButtonsName(unsigned flags);
 std::wstring IconName(unsigned flags);
-
-class Backend {
-public:
-    virtual ~Backend() = default;
-    virtual int MessageBox(Window* owner, const std::wstring& text, const std::wstring& caption,
-                           unsigned flags) = 0;
-};
-
-// The process's backend; until a host sets one, boxes are printed on standard error and answered
-// with their default button.
-Backend& CurrentBackend();
-// Sets the backend (not owned); null restores the default.
-void SetBackend(Backend* backend);
 
 int MessageBox(Window* owner, std::wstring_view text, std::wstring_view caption, unsigned flags);
 

@@ -1,5 +1,7 @@
 #include "platform/ui/WaitCursor.h"
 
+#include "platform/ui/Backend.h"
+
 namespace ui {
 
 namespace {
@@ -7,11 +9,11 @@ int g_depth = 0;
 }
 
 CWaitCursor::CWaitCursor() {
-    ++g_depth;
+    CurrentBackend().WaitCursorChanged(++g_depth);
 }
 
 CWaitCursor::~CWaitCursor() {
-    --g_depth;
+    CurrentBackend().WaitCursorChanged(--g_depth);
 }
 
 int WaitCursorDepth() {

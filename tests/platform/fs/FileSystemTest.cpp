@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+using ovtest::FileSizeLimit;
 using ovtest::TempFolder;
 
 TEST(LogicalPath, MapsBackslashPathsToNativeAndBack) {
@@ -85,4 +88,17 @@ TEST(FileSystem, CreateFolderIsOneLevelCreateFoldersIsAll) {
     EXPECT_TRUE(fs::CreateFolders(folder.Path(L"a\\b\\c")));
     EXPECT_FALSE(fs::CreateFolder(folder.Path(L"A")));
     EXPECT_TRUE(fs::CreateFolder(folder.Path(L"a\\d")));
+}
+
+TEST(FileSystem, ACopyThatHitsTheFileSizeLimitLeavesNothingBehind) {
+    TempFolder folder;
+    folder.WriteBytes(L"图1.dwg", std::string(100 * 1024, 'd'));
+    folder.WriteBytes(L"图1.bak", "old backup");
+    {
+        FileSizeLimit limit(20 * 1024);
+        EXPECT_FALSE(fs::CopyFile(folder.Path(L"图1.dwg"), folder.Path(L"图1.bak"), true));
+        EXPECT_EQ(fs::LastError(), EFBIG);
+    }
+    EXPECT_EQ(fs::FindMatches(folder.Path(L"*.ovtmp")).size(), 0u);
+    EXPECT_EQ(folder.ReadBytes(L"图1.bak"), "old backup");
 }

@@ -1,0 +1,51 @@
+#pragma once
+// What a person does to a dialog, done on the models: each gesture moves the focus, changes
+// the control and sends what Windows sends for it, in Windows' order (a click on a tree item
+// sends NM_CLICK before the selection changes, a click in a list selects the row on the button
+// going down and sends NM_CLICK when it comes up, ...). The scripted and console backends
+// perform their actions through these gestures, and the desktop backend turns toolkit events
+// into them, so a dialog sees the same messages whichever backend runs it.
+
+#include "platform/ui/Dialog.h"
+
+namespace ui::gesture {
+
+// Buttons: a check box toggles, a radio button is checked and the radio buttons beside it
+// cleared; then BN_CLICKED.
+void Click(Button& button);
+// Replaces an edit field's text (EN_CHANGE).
+void Type(Edit& edit, const std::wstring& text);
+// Replaces a combo box's edit text (CBN_EDITCHANGE); the list's selection is cleared unless an
+// item matches the text exactly.
+void Type(ComboBox& combo, const std::wstring& text);
+// Opens the list (CBN_DROPDOWN), picks the item (CBN_SELCHANGE), closes it (CBN_CLOSEUP).
+void Pick(ComboBox& combo, int index);
+void Pick(ListBox& list, int index);
+void DoubleClick(ListBox& list, int index);
+
+void Click(TreeCtrl& tree, HTREEITEM item);
+void DoubleClick(TreeCtrl& tree, HTREEITEM item);
+void RightClick(TreeCtrl& tree, HTREEITEM item);
+void Expand(TreeCtrl& tree, HTREEITEM item, bool expand);
+// A click on the item's check box.
+void ToggleCheck(TreeCtrl& tree, HTREEITEM item);
+// Drags an item onto a point of a window (client coordinates of `target`) and lets go, with
+// the keys the backend holds down (Ctrl for copying). The dialog follows the drag through its
+// mouse messages.
+void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient);
+
+// Clicks in a report list's cell; `x` is the offset from the cell's left edge (-1: its middle).
+void Click(ListCtrl& list, int row, int column, int x = -1);
+void DoubleClick(ListCtrl& list, int row, int column);
+void RightClick(ListCtrl& list, int row, int column);
+void ToggleCheck(ListCtrl& list, int row);
+void ClickHeader(ListCtrl& list, int column);
+
+// A key pressed in a control of the dialog (or in the dialog when `target` is null: the key
+// goes to the control with the focus). The dialog's PreTranslateMessage sees it first; Enter
+// and Escape then press OK and Cancel unless the control takes them itself.
+void PressKey(Dialog& dialog, Window* target, unsigned key);
+// The close box of the window's caption (WM_CLOSE).
+void Close(Dialog& dialog);
+
+} // namespace ui::gesture
