@@ -1,5 +1,5 @@
 # The two entry points of the README: `make run` and `make test`.
-.PHONY: all deps build run test bench release format clean
+.PHONY: all deps build run test bench release fuzz format clean
 
 all: build
 
@@ -23,6 +23,20 @@ release: deps
 
 bench: release
 	@for program in build/release/bench/*_bench; do echo "== $$program"; $$program; done
+
+# The libFuzzer targets, each run for FUZZ_SECONDS (default 30) with one worker, from the seed
+# corpus under fuzz/corpus/<target>; what they find new is kept in build/fuzz/corpus/<target>.
+FUZZ_SECONDS ?= 30
+fuzz:
+	@scripts/setup-deps --fuzz
+	@cmake --preset fuzz >/dev/null
+	@env -u MAKEFLAGS -u MAKELEVEL cmake --build --preset fuzz -j$$(nproc)
+	@for program in build/fuzz/fuzz/*_fuzz; do \
+	    name=$$(basename $$program); echo "== $$name"; mkdir -p build/fuzz/corpus/$$name; \
+	    $$program -max_total_time=$(FUZZ_SECONDS) -workers=1 -jobs=1 -print_final_stats=1 \
+	        build/fuzz/corpus/$$name fuzz/corpus/$$name 2>&1 | grep -E "^(stat::|#[0-9]+ +DONE|==|SUMMARY)" \
+	        || exit 1; \
+	done
 
 format:
 	@clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')

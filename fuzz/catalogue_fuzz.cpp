@@ -1,8 +1,7 @@
-// The readers of what the FTP site sends: folder listings, catalogue and lock files, the login
-// file's letters. Any bytes must parse without a fault, and a stamp that follows any first line
-// must sort after it.
+// The readers of what the FTP site sends: catalogue and lock files, the login file's letters
+// (folder listings have a target of their own). Any bytes must parse without a fault, and a
+// stamp that follows any first line must sort after it.
 
-#include "platform/net/FtpListing.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
@@ -16,9 +15,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string bytes(reinterpret_cast<const char*>(data), size);
-    net::ParseListing(bytes);
-    net::ParseNameList(bytes);
-
     std::vector<std::wstring> lines = text::SplitTextLines(text::AnsiCodePage().Decode(bytes));
     for (const std::wstring& line : CatalogueEntryLines(lines))
         ParseCatalogueEntry(line);

@@ -92,6 +92,7 @@ void FtpTestSite::Write(const std::wstring& relative, const std::string& bytes) 
         OpenToEveryone(folder);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     OpenToEveryone(path);
+    KeepForFuzzing(path, bytes);
 }
 
 std::string FtpTestSite::Read(const std::wstring& relative) const {

@@ -1,6 +1,7 @@
 #include "platform/fs/FileIo.h"
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/LogicalPath.h"
 
 #include <atomic>
 #include <cerrno>
@@ -73,8 +74,14 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
     bytes.clear();
     if (cause)
         *cause = kNoError;
-    stdfs::path path = Resolve(logical);
+    // Most paths name the file exactly as written: one open answers them. Only when that
+    // misses is the path looked up without regard to case.
+    stdfs::path path = ToNative(logical);
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        path = Resolve(logical);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd < 0)
         return Failed(errno, path, cause);
     struct stat info {};
@@ -82,6 +89,9 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
         ::close(fd);
         return Failed(EISDIR, path, cause);
     }
+    // One block of the file's size (a caller's buffer may have it already), not one per growth.
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t got = ::read(fd, buffer, sizeof buffer);

@@ -132,13 +132,21 @@ const CodePage::Tables* CodePage::LookupTables() const {
 }
 
 std::wstring CodePage::Decode(std::string_view bytes, bool* valid) const {
+    std::wstring out;
+    DecodeInto(bytes, out, valid);
+    return out;
+}
+
+void CodePage::DecodeInto(std::string_view bytes, std::wstring& out, bool* valid) const {
     if (valid)
         *valid = true;
     const Tables* tables = m_valid ? LookupTables() : nullptr;
-    if (!tables)
-        return DecodeWithIconv(bytes, valid);
+    if (!tables) {
+        out = DecodeWithIconv(bytes, valid);
+        return;
+    }
     // Never more characters than bytes: write into a buffer of that size, then cut it to fit.
-    std::wstring out(bytes.size(), L'\0');
+    out.resize(bytes.size());
     wchar_t* next = out.data();
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t size = bytes.size();
@@ -161,7 +169,6 @@ std::wstring CodePage::Decode(std::string_view bytes, bool* valid) const {
         }
     }
     out.resize(static_cast<size_t>(next - out.data()));
-    return out;
 }
 
 std::wstring CodePage::DecodeWithIconv(std::string_view bytes, bool* valid) const {

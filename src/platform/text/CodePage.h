@@ -32,6 +32,9 @@ public:
 
     // `valid` (optional) is cleared when a byte had to be escaped.
     std::wstring Decode(std::string_view bytes, bool* valid = nullptr) const;
+    // The same into `text`, whose storage is reused: readers of many files keep one buffer
+    // instead of asking for a large block per file.
+    void DecodeInto(std::string_view bytes, std::wstring& text, bool* valid = nullptr) const;
     // `lossy` (optional) is set when a character had to be replaced by "?".
     std::string Encode(std::wstring_view text, bool* lossy = nullptr) const;
 

@@ -69,7 +69,9 @@ bool ReadDecoded(std::wstring_view path, std::wstring& content, TextFileStatus* 
     bool ok = fs::ReadBytes(path, bytes, &cause);
     if (status)
         status->cause = cause;
-    content = ok ? DecodeTextFile(bytes, path) : std::wstring();
+    content.clear();
+    if (ok)
+        DecodeTextFile(bytes, path, content);
     return ok;
 }
 
@@ -113,23 +115,25 @@ std::wstring WithCrLf(std::wstring_view content) {
 
 } // namespace
 
-std::wstring DecodeTextFile(std::string_view bytes, std::wstring_view path) {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return FromUtf8(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
-        return DecodeUtf16(bytes.substr(2), false);
-    if (bytes.starts_with("\xFE\xFF"))
-        return DecodeUtf16(bytes.substr(2), true);
+void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring& text) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        text = FromUtf8(bytes.substr(3));
+        return;
+    }
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        text = DecodeUtf16(bytes.substr(2), bytes[0] == '\xFE');
+        return;
+    }
     bool valid = true;
-    std::wstring text = AnsiCodePage().Decode(bytes, &valid);
+    AnsiCodePage().DecodeInto(bytes, text, &valid);
     if (valid)
-        return text;
+        return;
     std::wstring utf8 = FromUtf8(bytes);
     for (wchar_t c : utf8)
         if (IsEscapedByte(c))
-            return text; // valid in neither: the code page, its stray bytes kept
+            return; // valid in neither: the code page, its stray bytes kept
     NoteReadAsUtf8(path);
-    return utf8;
+    text = std::move(utf8);
 }
 
 void SetTextFileNotes(std::function<void(std::wstring_view)> notes) {

@@ -37,8 +37,9 @@ bool WriteTextFile(std::wstring_view path, std::wstring_view content,
 bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lines,
                     TextFileStatus* status = nullptr);
 
-// The text of a file's bytes, decoded as described above; `path` names the file in the note.
-std::wstring DecodeTextFile(std::string_view bytes, std::wstring_view path);
+// The text of a file's bytes, decoded as described above into `text` (its storage reused);
+// `path` names the file in the note.
+void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring& text);
 
 // Where the notes of this layer go (the host's command line); none: they are dropped.
 void SetTextFileNotes(std::function<void(std::wstring_view)> notes);

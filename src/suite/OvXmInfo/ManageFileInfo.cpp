@@ -47,8 +47,10 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     m_StrDirName = xmpath::LastItem(m_StrFullPathName);
     m_IsXmManageFile = bIsXm ? 1 : 0;
 
-    std::wstring strContent;
-    std::vector<std::wstring_view> arrLines;
+    // The text and its lines are needed only while the records are taken from them: one buffer
+    // per thread serves every file read (a Project with its Equipments reads hundreds).
+    thread_local std::wstring strContent;
+    thread_local std::vector<std::wstring_view> arrLines;
     xmfile::ExplainBlock block;
     bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
     m_ExplainInfoArray = std::move(block.entries);
@@ -57,6 +59,7 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     if (!bRead)
         return 0;
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
+    m_FileStyleNodeArray.reserve(scan.arrStyles.size());
     for (xmfile::ContentStyle& style : scan.arrStyles) {
         bool bNamed = !style.strStyleName.empty();
         CFileStyleNodeInfo* pStyle =
