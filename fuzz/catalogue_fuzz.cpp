@@ -6,8 +6,8 @@
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 #include "server/CatalogueLock.h"
-#include "server/FtpLoginInfo.h"
 #include "server/OperateVersionFile.h"
+#include "store/LetterCode.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,9 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::wstring& line : CatalogueEntryLines(lines))
         ParseCatalogueEntry(line);
     ParseLockHolder(lines);
+    // A line in letters decodes to text that encodes to the same letters again.
     std::wstring decoded;
     for (const std::wstring& line : lines)
-        DecodeLetterLine(line, decoded);
+        if (TryDecodeLetters(line, decoded) && EncodeLetters(decoded) != line)
+            std::abort();
 
     if (!lines.empty()) {
         const std::wstring now = L"2024,06,15,12,30,45";

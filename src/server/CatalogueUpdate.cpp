@@ -127,6 +127,8 @@ CMyFtpConnection::UpdateLockedCatalogue(const std::vector<std::wstring>& arrFile
         std::string updated;
         if (!WriteUpdatedCatalogue(site.bytes, baseline, arrFiles, updated, strFailure) ||
             !PutTemporary(kCatalogue, updated, strTemporary)) {
+            if (!strTemporary.empty())
+                DeleteLeftover(strTemporary); // put there by an earlier round
             if (strFailure.empty())
                 strFailure =
                     text::Format(L"文件 %s 上传失败，请确认是否被其它客户端用户调用！", kCatalogue);
@@ -137,12 +139,12 @@ CMyFtpConnection::UpdateLockedCatalogue(const std::vector<std::wstring>& arrFile
         if (BeforeLook())
             BeforeLook()();
         if (!IsLockOurs()) {
-            m_pFtpConnection->Delete(strTemporary);
+            DeleteLeftover(strTemporary);
             return UpdateResult::LockLost;
         }
         CatalogueState now;
         if (!DownloadCatalogueState(now)) {
-            m_pFtpConnection->Delete(strTemporary);
+            DeleteLeftover(strTemporary);
             strFailure = kDownloadFailed;
             return UpdateResult::Failed;
         }
@@ -165,7 +167,7 @@ CMyFtpConnection::UpdateLockedCatalogue(const std::vector<std::wstring>& arrFile
         strVersionLine = arrLines.empty() ? std::wstring() : arrLines.front();
         return UpdateResult::Done;
     }
-    m_pFtpConnection->Delete(strTemporary);
+    DeleteLeftover(strTemporary);
     strFailure = L"Server.xml文件在更新期间一再被其它客户端改动，服务器文件目录未更新！";
     return UpdateResult::Failed;
 }

@@ -79,9 +79,7 @@ int CMyFtpConnection::ConnectTo(bool bSkipRecentlyUnreachable) {
     }
     m_strRemoteDir = info.strRemoteDir;
     if (bSkipRecentlyUnreachable && IsServerRecentlyUnreachable(info.strServer, info.nPort)) {
-        m_lastStatus = LocalFailure(L"The server " + info.strServer +
-                                    L" was not reachable a "
-                                    L"moment ago");
+        m_lastStatus = LocalFailure(info.strServer + L" was not reachable a moment ago");
         return 0;
     }
 
@@ -192,11 +190,15 @@ int CMyFtpConnection::PutTemporary(const std::wstring& strRemote, const std::str
             [&](net::FtpSession& session) { return session.Upload(strTemporary, bytes); }))
         return 1;
     // A transfer cut half way leaves part of the file under the temporary name.
+    DeleteLeftover(strTemporary);
+    return 0;
+}
+
+void CMyFtpConnection::DeleteLeftover(const std::wstring& strRemote) {
     net::FtpStatus failure = m_lastStatus;
     if (m_pFtpConnection)
-        m_pFtpConnection->Delete(strTemporary);
+        m_pFtpConnection->Delete(strRemote);
     m_lastStatus = failure;
-    return 0;
 }
 
 int CMyFtpConnection::MoveTemporaryOver(const std::wstring& strTemporary,
@@ -207,8 +209,7 @@ int CMyFtpConnection::MoveTemporaryOver(const std::wstring& strTemporary,
     if (m_lastStatus)
         return 1;
     net::FtpStatus failure = m_lastStatus;
-    m_pFtpConnection->Delete(strTemporary);
-    m_lastStatus = failure;
+    DeleteLeftover(strTemporary);
     // The temporary file was there (RNFR went through) and the server would not put it in the
     // target's place: some Windows servers never rename over an existing file.
     if (failure.command != 1 || failure.replyCode < 500)

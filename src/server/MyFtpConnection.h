@@ -82,6 +82,9 @@ private:
     int RunWithReconnect(const std::function<net::FtpStatus(net::FtpSession&)>& operation);
     int EnsureConnected();
     int DownloadBytes(const std::wstring& strRemote, std::string& bytes);
+    // Removes a file of ours from the site, as far as the connection allows; what is left
+    // behind is only ever under a temporary name.
+    void DeleteLeftover(const std::wstring& strRemote);
     // The two halves of a whole-file upload: the bytes under a name of this process beside the
     // target, then a rename over the target. Where the server refuses to rename over a file,
     // the upload falls back to the way Windows clients upload (PutThePartWay) from then on.

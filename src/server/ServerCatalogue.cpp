@@ -149,7 +149,7 @@ int CMyFtpConnection::CreateCatalogueIfMissing() {
         // Two clients may both have found the lock free: only the holder puts its catalogue in
         // place, or it might replace one the other has already filled.
         if (bOk && !IsLockOurs()) {
-            m_pFtpConnection->Delete(strTemporary);
+            DeleteLeftover(strTemporary);
             return 0;
         }
         bOk = bOk && MoveTemporaryOver(strTemporary, kCatalogue, bytes);

@@ -64,6 +64,13 @@ private:
     std::vector<int> m_clients; // the accepting thread's alone until it has ended
 };
 
+// Message boxes as the scripted backend records them, and the wait cursor's changes.
+class CursorWatchingBackend : public ui::ScriptedBackend {
+public:
+    void WaitCursorChanged(int depth) override { depths.push_back(depth); }
+    std::vector<int> depths;
+};
+
 class UnreachableServer : public ::testing::Test {
 protected:
     UnreachableServer() {
@@ -95,7 +102,7 @@ protected:
     Clock::time_point m_now = Clock::now();
     ovtest::TempInstallation installation{ovtest::TempInstallation::Options{.kind = 2}};
     ovtest::FtpTestSite site;
-    ui::ScriptedBackend boxes;
+    CursorWatchingBackend boxes;
 };
 
 TEST_F(UnreachableServer, ASilentServerCostsOneTimeOutThenIsLeftAloneForAMinute) {
@@ -104,6 +111,7 @@ TEST_F(UnreachableServer, ASilentServerCostsOneTimeOutThenIsLeftAloneForAMinute)
     cad::CommandLine::Instance().Clear();
     EXPECT_LT(Refresh(), 6.0 + 1.0) << "one connection time-out, not five";
     EXPECT_EQ(server.Connections(), 1);
+    EXPECT_EQ(boxes.depths, (std::vector<int>{1, 0})) << "the wait cursor while connecting";
     EXPECT_LT(Refresh(), 0.5);
     EXPECT_LT(Refresh(), 0.5);
     EXPECT_EQ(server.Connections(), 1) << "not tried again within the minute";

@@ -289,12 +289,16 @@ const CodePage& AnsiCodePage() {
 bool SetAnsiCodePage(const std::string& name) {
     AnsiRegistry& registry = Registry();
     std::lock_guard<std::mutex> lock(registry.mutex);
-    auto& page = registry.pages[name];
-    if (!page)
-        page = std::make_unique<CodePage>(name);
-    if (!page->IsValid())
-        return false;
-    registry.current = page.get();
+    auto found = registry.pages.find(name);
+    if (found == registry.pages.end()) {
+        // Only code pages that work are kept: every name a description could hold would
+        // otherwise stay for the life of the process.
+        auto page = std::make_unique<CodePage>(name);
+        if (!page->IsValid())
+            return false;
+        found = registry.pages.emplace(name, std::move(page)).first;
+    }
+    registry.current = found->second.get();
     return true;
 }
 
