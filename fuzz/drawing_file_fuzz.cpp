@@ -11,6 +11,7 @@
 #include "platform/cad/DrawingFile.h"
 #include "platform/cad/DwgFiler.h"
 #include "platform/cad/PreviewImage.h"
+#include "platform/cad/PreviewSection.h"
 
 #include <cstdint>
 #include <cstdlib>

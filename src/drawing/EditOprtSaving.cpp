@@ -2,7 +2,7 @@
 
 #include "platform/cad/DbDatabase.h"
 #include "platform/cad/HostProfile.h"
-#include "platform/cad/PreviewImage.h"
+#include "platform/cad/PreviewSection.h"
 #include "platform/fs/FileSystem.h"
 
 namespace {

@@ -19,3 +19,14 @@ CModuleResourceScope::CModuleResourceScope() {
 CModuleResourceScope::~CModuleResourceScope() {
     acDocManager->popResourceHandle();
 }
+
+CDocumentLockScope::CDocumentLockScope() {
+    AcApDocument* pDocument = acDocManager->curDocument();
+    if (pDocument && acDocManager->lockDocument(pDocument) == Acad::eOk)
+        m_pDocument = pDocument;
+}
+
+CDocumentLockScope::~CDocumentLockScope() {
+    if (m_pDocument && acDocManager->contains(m_pDocument))
+        acDocManager->unlockDocument(m_pDocument);
+}

@@ -31,3 +31,17 @@ public:
     CModuleResourceScope(const CModuleResourceScope&) = delete;
     CModuleResourceScope& operator=(const CModuleResourceScope&) = delete;
 };
+
+// Locks the current document for its lifetime, as every command of the management window does
+// while one of its modal dialogs runs, and unlocks it on every path out. Without a current
+// document nothing is locked.
+class CDocumentLockScope {
+public:
+    CDocumentLockScope();
+    ~CDocumentLockScope();
+    CDocumentLockScope(const CDocumentLockScope&) = delete;
+    CDocumentLockScope& operator=(const CDocumentLockScope&) = delete;
+
+private:
+    AcApDocument* m_pDocument = nullptr;
+};

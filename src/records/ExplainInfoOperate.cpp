@@ -1,12 +1,85 @@
 #include "records/ExplainInfoOperate.h"
 
+#include "controls/SortedListCtrl.h"
 #include "platform/text/WideString.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/MessageBox.h"
+#include "records/OneInfoDlg.h"
 
 #include <algorithm>
 
 void CExplainInfoOperate::Refuse(const wchar_t* strMessage) const {
     ui::MessageBox(m_pOwner, strMessage, L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+void CExplainInfoOperate::SetListCtrl(ui::ListCtrl* pList) {
+    m_pList = pList;
+    if (!m_pList)
+        return;
+    if (auto* pSorted = dynamic_cast<CSortedListCtrl*>(m_pList))
+        pSorted->EnableSorting(false);
+    m_pList->SetExtendedStyle(m_pList->GetExtendedStyle() | ui::LVS_EX_FULLROWSELECT |
+                              ui::LVS_EX_GRIDLINES);
+    while (m_pList->GetColumnCount() > 0)
+        m_pList->DeleteColumn(0);
+    int nWidth = m_pList->GetClientRect().Width();
+    m_pList->InsertColumn(0, kTitleHeader, ui::LVCFMT_LEFT, nWidth / 3);
+    m_pList->InsertColumn(1, kValueHeader, ui::LVCFMT_LEFT, nWidth * 2 / 3 - 25);
+}
+
+void CExplainInfoOperate::SetRow(int nRow) {
+    const CExplainInfoNode& entry = m_ExplainInfoArray[static_cast<size_t>(nRow)];
+    m_pList->SetItemText(nRow, 0, text::Trim(entry.Getm_StrTitle()));
+    m_pList->SetItemText(nRow, 1, text::Trim(entry.Getm_StrValue()));
+    m_pList->SetItemData(nRow, static_cast<uintptr_t>(nRow));
+}
+
+void CExplainInfoOperate::ShowRow(int nRow) {
+    if (m_pList && m_pList->IsRow(nRow))
+        m_pList->EnsureVisible(nRow, false);
+}
+
+void CExplainInfoOperate::Fill(int nRowToShow) {
+    if (!m_pList)
+        return;
+    m_pList->DeleteAllItems();
+    for (int nRow = 0; nRow < static_cast<int>(m_ExplainInfoArray.size()); ++nRow) {
+        m_pList->InsertItem(nRow, L"");
+        SetRow(nRow);
+    }
+    ShowRow(nRowToShow);
+}
+
+CExplainInfoOperate::EntryDialog CExplainInfoOperate::OneInfoEntryDialog() const {
+    std::wstring strTitleLabel = kTitleHeader;
+    std::wstring strValueLabel = kValueHeader;
+    if (m_pList && m_pList->GetColumnCount() >= 2) {
+        strTitleLabel = m_pList->GetHeaderCtrl()->GetColumn(0)->text;
+        strValueLabel = m_pList->GetHeaderCtrl()->GetColumn(1)->text;
+    }
+    ui::Window* pOwner = m_pOwner;
+    return [=](const std::wstring& strCaption, std::wstring& strTitle, std::wstring& strValue) {
+        COneInfoDlg dialog(strCaption, strTitleLabel, strValueLabel, pOwner);
+        dialog.m_strTitle = strTitle;
+        dialog.m_strValue = strValue;
+        if (dialog.DoModal() != ui::IDOK)
+            return 0;
+        strTitle = dialog.m_strTitle;
+        strValue = dialog.m_strValue;
+        return 1;
+    };
+}
+
+int CExplainInfoOperate::FirstSelectedRow() const {
+    return m_pList ? m_pList->GetNextItem(-1, ui::LVNI_SELECTED) : -1;
+}
+
+int CExplainInfoOperate::DeleteExplainInfo() {
+    std::vector<int> arrRows;
+    for (int nRow = FirstSelectedRow(); nRow >= 0;
+         nRow = m_pList->GetNextItem(nRow, ui::LVNI_SELECTED))
+        arrRows.push_back(nRow);
+    return DeleteExplainInfo(arrRows);
 }
 
 int CExplainInfoOperate::AddExplainInfo(const EntryDialog& runEntryDialog) {
@@ -26,6 +99,12 @@ int CExplainInfoOperate::AddExplainInfo(const CExplainInfoNode& entry) {
         return 0;
     }
     m_ExplainInfoArray.push_back(entry);
+    if (m_pList) {
+        int nRow = static_cast<int>(m_ExplainInfoArray.size()) - 1;
+        m_pList->InsertItem(nRow, L"");
+        SetRow(nRow);
+        ShowRow(nRow);
+    }
     return 1;
 }
 
@@ -44,6 +123,8 @@ int CExplainInfoOperate::ModifyExplainInfo(int nRow, const EntryDialog& runEntry
         return 0;
     }
     old = changed;
+    if (m_pList && m_pList->IsRow(nRow))
+        SetRow(nRow);
     return 1;
 }
 
@@ -56,8 +137,14 @@ int CExplainInfoOperate::DeleteExplainInfo(std::vector<int> arrRows) {
         if (nRow < 0 || nIndex >= static_cast<int>(m_ExplainInfoArray.size()))
             continue;
         m_ExplainInfoArray.erase(m_ExplainInfoArray.begin() + nIndex);
+        if (m_pList)
+            m_pList->DeleteItem(nIndex);
         ++nRemoved;
     }
+    // Rows after a removed one moved up: their item data follows their new place.
+    if (m_pList && nRemoved)
+        for (int nRow = 0; nRow < m_pList->GetItemCount(); ++nRow)
+            m_pList->SetItemData(nRow, static_cast<uintptr_t>(nRow));
     return nRemoved;
 }
 
@@ -72,6 +159,11 @@ int CExplainInfoOperate::AddDefaultTitles(const std::vector<std::wstring>& arrTi
             });
         if (!bKnown) {
             m_ExplainInfoArray.emplace_back(strTitle, L" ");
+            if (m_pList) {
+                int nRow = static_cast<int>(m_ExplainInfoArray.size()) - 1;
+                m_pList->InsertItem(nRow, L"");
+                SetRow(nRow);
+            }
             ++nAdded;
         }
     }

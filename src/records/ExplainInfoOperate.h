@@ -1,8 +1,9 @@
 #pragma once
 // CExplainInfoOperate: the editor of description entries behind the two-column list of the
 // creation and modification dialogs. It keeps the entries in order (row i of the list shows
-// entry i) and runs add, modify and delete with the system's checks and messages; the dialog
-// binds it to its list and supplies the entry dialog.
+// entry i, and carries i as its item data) and runs add, modify and delete with the system's
+// checks and messages, on the entries and on the list the dialog binds to it. The entry dialog
+// is COneInfoDlg unless the caller supplies another.
 
 #include "suite/OvXmInfo/ExplainInfoNode.h"
 
@@ -11,8 +12,9 @@
 #include <vector>
 
 namespace ui {
+class ListCtrl;
 class Window;
-}
+} // namespace ui
 
 class CExplainInfoOperate {
 public:
@@ -27,6 +29,17 @@ public:
 
     explicit CExplainInfoOperate(ui::Window* pOwner = nullptr) : m_pOwner(pOwner) {}
 
+    // Binds the list and sets it up: full-row selection with grid lines, column 0 "标题" a
+    // third of the list's width, column 1 "具体内容" two thirds less 25 pixels. A list that
+    // sorts by header clicks stops doing so, as rows stand for entries by position.
+    void SetListCtrl(ui::ListCtrl* pList);
+    ui::ListCtrl* GetListCtrl() const { return m_pList; }
+    // Shows every entry as a row (title, value trimmed on both sides), then makes the row
+    // visible.
+    void Fill(int nRowToShow = 0);
+    // The entry dialog COneInfoDlg, with the list's column headers as its labels.
+    EntryDialog OneInfoEntryDialog() const;
+
     void SetExplainInfoArray(const std::vector<CExplainInfoNode>& entries) {
         m_ExplainInfoArray = entries;
     }
@@ -39,11 +52,16 @@ public:
     // with "已经存在同样的描述信息，不能加入。". Non-zero when it was appended.
     int AddExplainInfo(const EntryDialog& runEntryDialog);
     int AddExplainInfo(const CExplainInfoNode& entry);
+    int AddExplainInfo() { return AddExplainInfo(OneInfoEntryDialog()); }
     // Changes the entry of a row through the entry dialog ("修改描述信息"). A result equal to
     // another entry is refused with "已经存在同样的描述信息。". Non-zero when it changed.
     int ModifyExplainInfo(int nRow, const EntryDialog& runEntryDialog);
+    // The same on the first selected row of the list.
+    int ModifyExplainInfo() { return ModifyExplainInfo(FirstSelectedRow(), OneInfoEntryDialog()); }
     // Removes the entries of the rows; rows out of range are ignored. The number removed.
     int DeleteExplainInfo(std::vector<int> arrRows);
+    // The same on the selected rows of the list.
+    int DeleteExplainInfo();
     // Appends, with the value " ", each non-empty title that no entry has yet (compared
     // without regard to case). The number appended.
     int AddDefaultTitles(const std::vector<std::wstring>& arrTitles);
@@ -52,7 +70,11 @@ public:
 
 private:
     void Refuse(const wchar_t* strMessage) const;
+    int FirstSelectedRow() const;
+    void ShowRow(int nRow);
+    void SetRow(int nRow);
 
     ui::Window* m_pOwner = nullptr;
+    ui::ListCtrl* m_pList = nullptr;
     std::vector<CExplainInfoNode> m_ExplainInfoArray;
 };

@@ -22,20 +22,23 @@ void ShowOpenFailure(const std::wstring& strDescription) {
 
 } // namespace
 
-COperateMdb::COperateMdb(const std::wstring& strPath) {
+COperateMdb::COperateMdb(const std::wstring& strPath, bool bQuiet) {
     if (!CEditOprt::IsFileExist(strPath)) {
-        acutPrintf(L"\n%s\n", text::Format(L"没有找到数据库文件%s", strPath));
+        if (!bQuiet)
+            acutPrintf(L"\n%s\n", text::Format(L"没有找到数据库文件%s", strPath));
         return;
     }
     // An Access file would open and then fail at its first statement with a cryptic text; say
     // what it is instead.
     if (db::DetectFileFormat(strPath) == db::FileFormat::Access) {
-        ShowOpenFailure(kAccessFileDescription);
+        if (!bQuiet)
+            ShowOpenFailure(kAccessFileDescription);
         return;
     }
     db::Opened opened = db::OpenSqlite(strPath);
     if (!opened.connection) {
-        ShowOpenFailure(opened.error);
+        if (!bQuiet)
+            ShowOpenFailure(opened.error);
         return;
     }
     m_pConnection = std::move(opened.connection);

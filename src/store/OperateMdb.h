@@ -36,8 +36,9 @@ inline constexpr const wchar_t* kMdbNoCondition = L"_adChar_VTNULL_空";
 class COperateMdb {
 public:
     // Connects to the file. A missing file is said on the command line; a file that cannot be
-    // opened gets a box with the reason. Either way the object stays unconnected.
-    explicit COperateMdb(const std::wstring& strPath);
+    // opened gets a box with the reason (neither with bQuiet, for callers that go on without
+    // words). Either way the object stays unconnected.
+    explicit COperateMdb(const std::wstring& strPath, bool bQuiet = false);
     virtual ~COperateMdb();
     COperateMdb(const COperateMdb&) = delete;
     COperateMdb& operator=(const COperateMdb&) = delete;

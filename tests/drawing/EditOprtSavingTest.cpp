@@ -1,6 +1,6 @@
 #include "drawing/EditOprt.h"
 #include "platform/cad/HostProfile.h"
-#include "platform/cad/PreviewImage.h"
+#include "platform/cad/PreviewSection.h"
 #include "platform/fs/FileIo.h"
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"

@@ -265,3 +265,19 @@ TEST_F(ManageCommands, UnloadingRemovesTheCommandsAndClosesTheWindow) {
     host.Run(L"CREATEINFOTABLE\n");
     EXPECT_EQ(Lines().back(), L"设备描述信息表格 (CREATEINFOTABLE) 尚未提供 (not yet available)。");
 }
+
+TEST_F(ManageCommands, TheDocumentLockOfAModalStepHoldsForItsScopeOnly) {
+    AcApDocument* document = host.Current();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->myLockMode(), AcAp::kNotLocked);
+    {
+        CDocumentLockScope lock;
+        EXPECT_EQ(document->myLockMode(), AcAp::kWrite);
+        {
+            CModuleResourceScope resources;
+            EXPECT_EQ(acDocManager->resourceStackDepth(), 1u);
+        }
+    }
+    EXPECT_EQ(document->myLockMode(), AcAp::kNotLocked);
+    ExpectRestored();
+}

@@ -1,7 +1,10 @@
 #include "support/DrawingSupport.h"
 
+#include "platform/cad/DbDictionary.h"
 #include "platform/cad/DbOpen.h"
 #include "platform/cad/DbSymbolTable.h"
+
+#include "suite/OvDwgBtlInfo/TitleBlockFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,31 @@ void SetXData(AcDbObjectId id, const std::wstring& application, const ResbufChai
     AcDbObjectPointer<AcDbObject> object(id, AcDb::kForWrite);
     ASSERT_EQ(object.openStatus(), Acad::eOk);
     EXPECT_EQ(object->setXData(application, items), Acad::eOk);
+}
+
+AcDbObjectId AddTitleBlock(AcDbDatabase& db, const AcGePoint3d& position,
+                           const std::vector<std::wstring>& strings, const std::wstring& key) {
+    AcDbObjectId block = cad::FindRecord(db.blockTableId(), L"TITLE");
+    if (block.isNull())
+        block = AddBlock(db, L"TITLE", {new AcDbLine({0, 0, 0}, {100, 0, 0})});
+    AcDbObjectId id = AddToModelSpace(db, new AcDbBlockReference(position, block));
+    for (const wchar_t* application : kTitleBlockApplications) {
+        if (cad::FindRecord(db.regAppTableId(), application).isNull())
+            RegisterApplication(db, application);
+        SetXData(id, application, {resbuf::Text(1000, L"")});
+    }
+    AcDbObjectPointer<AcDbBlockReference> reference(id, AcDb::kForWrite);
+    EXPECT_EQ(reference->createExtensionDictionary(), Acad::eOk);
+    AcDbObjectPointer<AcDbDictionary> dictionary(reference->extensionDictionary(), AcDb::kForWrite);
+    ResbufChain chain;
+    for (const std::wstring& string : strings)
+        chain.push_back(resbuf::Text(1, string));
+    auto* record = new AcDbXrecord();
+    EXPECT_EQ(record->setFromRbChain(chain), Acad::eOk);
+    AcDbObjectId recordId;
+    EXPECT_EQ(dictionary->setAt(key, record, recordId), Acad::eOk);
+    record->close();
+    return id;
 }
 
 std::vector<AcDbObjectId> ModelSpaceIds(const AcDbDatabase& db) {

@@ -7,6 +7,7 @@
 #include "platform/cad/DbText.h"
 
 #include <string>
+#include <vector>
 
 namespace ovtest {
 
@@ -24,6 +25,12 @@ AcDbObjectId AddLayer(AcDbDatabase& db, const std::wstring& name, int colorIndex
 AcDbObjectId AddTextStyle(AcDbDatabase& db, const std::wstring& name, double xScale);
 void RegisterApplication(AcDbDatabase& db, const std::wstring& name);
 void SetXData(AcDbObjectId id, const std::wstring& application, const ResbufChain& items);
+// A title block: a block reference at the position carrying the four title-block applications
+// (registered when missing), with the extended record `key` in its extension dictionary holding
+// the strings (group code 1 each).
+AcDbObjectId AddTitleBlock(AcDbDatabase& db, const AcGePoint3d& position,
+                           const std::vector<std::wstring>& strings,
+                           const std::wstring& key = L"TESSALINE_TITLE");
 // Every model-space entity id, in order.
 std::vector<AcDbObjectId> ModelSpaceIds(const AcDbDatabase& db);
 

@@ -8,6 +8,7 @@
 #include "platform/cad/DbText.h"
 #include "platform/cad/DwgFiler.h"
 #include "platform/cad/PreviewImage.h"
+#include "platform/cad/PreviewSection.h"
 
 #include <array>
 #include <cstring>

@@ -6,12 +6,11 @@
 #include "platform/cad/DbText.h"
 #include "platform/cad/DwgFiler.h"
 #include "platform/cad/TextMetrics.h"
-#include "platform/fs/FileIo.h"
+#include "platform/image/Dib.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace cad {
@@ -168,22 +167,9 @@ private:
 } // namespace
 
 bool IsPackedDib(std::string_view dib) {
-    if (dib.size() < 40 || ReadU32At(dib, 0) != 40)
-        return false;
-    auto width = static_cast<int32_t>(ReadU32At(dib, 4));
-    auto height = static_cast<int32_t>(ReadU32At(dib, 8));
-    unsigned bits = static_cast<uint8_t>(dib[14]) | (static_cast<uint8_t>(dib[15]) << 8);
-    uint32_t used = ReadU32At(dib, 32);
-    if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535)
-        return false;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        return false;
-    uint64_t colours = bits <= 8 ? (used ? used : (1u << bits)) : used;
-    if (colours > 256)
-        return false;
-    uint64_t stride = ((static_cast<uint64_t>(width) * bits + 31) / 32) * 4;
-    uint64_t needed = 40 + colours * 4 + stride * static_cast<uint64_t>(std::abs(height));
-    return dib.size() >= needed;
+    image::DibLayout layout;
+    std::string reason;
+    return image::ParseDib(dib, layout, reason) && layout.headerSize == 40;
 }
 
 std::string DrawPreview(const AcDbDatabase& database) {
@@ -241,40 +227,4 @@ std::string BuildImageSection(const std::string& dib, uint32_t sectionAddress) {
     return section.bytes();
 }
 
-bool ReadPreviewBitmap(std::string_view fileBytes, std::string& dib) {
-    dib.clear();
-    if (fileBytes.size() < kImageAddressOffset + 4)
-        return false;
-    uint64_t address = ReadU32At(fileBytes, kImageAddressOffset);
-    if (address + 21 > fileBytes.size() ||
-        std::memcmp(fileBytes.data() + address, kImageSectionSentinel, 16) != 0)
-        return false;
-    unsigned count = static_cast<uint8_t>(fileBytes[address + 20]);
-    if (count < 1 || count > 3 || address + 21 + count * 9 > fileBytes.size())
-        return false;
-    size_t entry = address + 21;
-    unsigned code = static_cast<uint8_t>(fileBytes[entry]);
-    for (unsigned skipped = 1; code == 1 && skipped < count; ++skipped) {
-        entry += 9;
-        code = static_cast<uint8_t>(fileBytes[entry]);
-    }
-    if (code != 2)
-        return false;
-    uint64_t start = ReadU32At(fileBytes, entry + 1);
-    uint64_t size = ReadU32At(fileBytes, entry + 5);
-    if (start + size > fileBytes.size())
-        return false;
-    std::string_view bitmap = fileBytes.substr(start, size);
-    if (!IsPackedDib(bitmap))
-        return false;
-    dib.assign(bitmap);
-    return true;
-}
-
 } // namespace cad
-
-bool acdbGetPreviewBitmapFromDwg(const wchar_t* fileName, std::string& packedDib) {
-    packedDib.clear();
-    std::string bytes;
-    return fileName && fs::ReadBytes(fileName, bytes) && cad::ReadPreviewBitmap(bytes, packedDib);
-}

@@ -1,10 +1,8 @@
 #pragma once
-// The preview image of a drawing file. It is kept where a DWG file keeps it: the 4-byte address
-// at file offset 13 points to an image section that starts with a fixed sentinel, followed by
-// the overall size, the number of entries and the entries (code 1 header data, 2 bitmap, 3
-// metafile; each with its start address and size). Our files carry a header-data entry and a
-// bitmap entry; the bitmap is a packed device-independent bitmap (40-byte header, 256-colour
-// table, 8-bit pixels, rows bottom-up) drawn from model space.
+// The preview image our drawing files carry, kept where a DWG file keeps it (the reader is
+// PreviewSection.h): a header-data entry and a bitmap entry; the bitmap is a packed
+// device-independent bitmap (40-byte header, 256-colour table, 8-bit pixels, rows bottom-up)
+// drawn from model space.
 
 #include <cstdint>
 #include <string>
@@ -20,8 +18,8 @@ inline constexpr uint32_t kImageAddressOffset = 13;
 inline constexpr int kPreviewWidth = 180;
 inline constexpr int kPreviewHeight = 135;
 
-// Whether the bytes are a packed device-independent bitmap whose header, colour table and
-// pixels are all there.
+// Whether the bytes are a packed device-independent bitmap with a 40-byte header whose colour
+// table and pixels are all there.
 bool IsPackedDib(std::string_view dib);
 
 // Draws the visible entities of model space, fitted into the picture, on a black background
@@ -32,14 +30,4 @@ std::string DrawPreview(const AcDbDatabase& database);
 // The image section for a bitmap, to be placed at `sectionAddress` in the file.
 std::string BuildImageSection(const std::string& dib, uint32_t sectionAddress);
 
-// Finds the bitmap of a file's image section (header-data entries are passed over, as a DWG
-// file's reader does). False, and `dib` empty, when the file has no usable bitmap: a wrong
-// sentinel, an entry count outside 1 to 3, an entry outside the file, a metafile.
-bool ReadPreviewBitmap(std::string_view fileBytes, std::string& dib);
-
 } // namespace cad
-
-// The preview bitmap of a drawing file (ours or a DWG file of the CAD program), without
-// opening the drawing. The bitmap comes as a packed device-independent bitmap, which is what
-// setThumbnailBitmap takes.
-bool acdbGetPreviewBitmapFromDwg(const wchar_t* fileName, std::string& packedDib);

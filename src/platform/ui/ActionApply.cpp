@@ -182,14 +182,14 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             return {};
         }
         if (auto* combo = dynamic_cast<ComboBox*>(control)) {
-            int index =
-                IndexOf(item, combo->GetCount(), [combo](int i) { return combo->GetLBText(i); });
-            if (index < 0)
-                return noItem();
             if (action.kind != ActionKind::Select)
                 break;
-            gesture::Pick(*combo, index);
-            return {};
+            // The list is looked at once it is open: dialogs fill it as it takes the focus.
+            gesture::OpenDropDown(*combo);
+            int index =
+                IndexOf(item, combo->GetCount(), [combo](int i) { return combo->GetLBText(i); });
+            gesture::PickFromOpened(*combo, index);
+            return index < 0 ? noItem() : std::wstring();
         }
         break;
     case ActionKind::Cell:

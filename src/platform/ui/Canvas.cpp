@@ -1,6 +1,6 @@
 #include "platform/ui/Canvas.h"
 
-#include <cstddef>
+#include <algorithm>
 
 namespace ui {
 
@@ -29,10 +29,15 @@ void Canvas::Resize(int width, int height, COLORREF fill) {
 }
 
 void Canvas::Fill(COLORREF colour) {
-    for (size_t i = 0; i + 2 < m_rgb.size(); i += 3) {
-        m_rgb[i] = static_cast<uint8_t>(GetRValue(colour));
-        m_rgb[i + 1] = static_cast<uint8_t>(GetGValue(colour));
-        m_rgb[i + 2] = static_cast<uint8_t>(GetBValue(colour));
+    // One pixel is written, then copied in doubling runs: a frame is filled before every paint.
+    if (m_rgb.size() >= 3) {
+        m_rgb[0] = static_cast<uint8_t>(GetRValue(colour));
+        m_rgb[1] = static_cast<uint8_t>(GetGValue(colour));
+        m_rgb[2] = static_cast<uint8_t>(GetBValue(colour));
+        for (size_t filled = 3; filled < m_rgb.size(); filled *= 2) {
+            size_t count = std::min(filled, m_rgb.size() - filled);
+            std::copy_n(m_rgb.begin(), count, m_rgb.begin() + static_cast<std::ptrdiff_t>(filled));
+        }
     }
     Touch();
 }

@@ -118,7 +118,7 @@ void ConsoleBackend::PerformLine(Dialog& dialog, const std::wstring& line) {
     std::vector<std::wstring> after = DescribeDialog(dialog);
     for (size_t index = 0; index < after.size(); ++index)
         if (index >= before.size() || after[index] != before[index])
-            m_write(L"  ~" + after[index] + L"\n");
+            m_write(L"~ " + after[index].substr(2) + L"\n");
 }
 
 void ConsoleBackend::RunModal(Dialog& dialog) {

@@ -73,18 +73,28 @@ void Type(ComboBox& combo, const std::wstring& text) {
     combo.NotifyCommand(CBN_EDITCHANGE);
 }
 
-void Pick(ComboBox& combo, int index) {
+void OpenDropDown(ComboBox& combo) {
     if (!combo.IsWindowEnabled())
         return;
     combo.SetFocus();
     combo.ShowDropDown(true);
     combo.NotifyCommand(CBN_DROPDOWN);
+}
+
+void PickFromOpened(ComboBox& combo, int index) {
+    if (!combo.IsWindowEnabled())
+        return;
     if (index >= 0 && index < combo.GetCount()) {
         combo.SetCurSel(index);
         combo.NotifyCommand(CBN_SELCHANGE);
     }
     combo.ShowDropDown(false);
     combo.NotifyCommand(CBN_CLOSEUP);
+}
+
+void Pick(ComboBox& combo, int index) {
+    OpenDropDown(combo);
+    PickFromOpened(combo, index);
 }
 
 void Pick(ListBox& list, int index) {

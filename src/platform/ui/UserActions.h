@@ -20,6 +20,11 @@ void Type(Edit& edit, const std::wstring& text);
 void Type(ComboBox& combo, const std::wstring& text);
 // Opens the list (CBN_DROPDOWN), picks the item (CBN_SELCHANGE), closes it (CBN_CLOSEUP).
 void Pick(ComboBox& combo, int index);
+// The same in two steps, for a caller that finds the item only in the opened list (a dialog
+// may fill the list when it takes the focus or opens): opening, then picking (-1: none, the
+// list just closes).
+void OpenDropDown(ComboBox& combo);
+void PickFromOpened(ComboBox& combo, int index);
 void Pick(ListBox& list, int index);
 void DoubleClick(ListBox& list, int index);
 

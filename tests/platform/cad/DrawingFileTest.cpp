@@ -6,6 +6,7 @@
 #include "platform/cad/DbSymbolTable.h"
 #include "platform/cad/DwgFiler.h"
 #include "platform/cad/PreviewImage.h"
+#include "platform/cad/PreviewSection.h"
 #include "platform/fs/FileIo.h"
 #include "support/DrawingSupport.h"
 #include "support/TestSupport.h"

@@ -1,41 +1,15 @@
 #include "platform/ui/ConsoleBackend.h"
 #include "platform/ui/Dialog.h"
+#include "support/ConsoleTranscript.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
 using namespace ui;
+using ovtest::Console;
 
 namespace {
-
-// Runs the console backend on the lines of a script, collecting what it prints (with the lines
-// read echoed, as the console host echoes a script).
-class Console {
-public:
-    explicit Console(std::deque<std::wstring> lines)
-        : m_lines(std::move(lines)), backend(
-                                         [this]() -> std::optional<std::wstring> {
-                                             if (m_lines.empty())
-                                                 return std::nullopt;
-                                             std::wstring line = m_lines.front();
-                                             m_lines.pop_front();
-                                             transcript += line + L"\n";
-                                             return line;
-                                         },
-                                         [this](std::wstring_view text) { transcript += text; }) {
-        SetBackend(&backend);
-    }
-    ~Console() { SetBackend(nullptr); }
-
-    std::wstring transcript;
-
-private:
-    std::deque<std::wstring> m_lines;
-
-public:
-    ConsoleBackend backend;
-};
 
 class Small : public Dialog {
 public:
@@ -75,10 +49,10 @@ TEST(ConsoleBackend, ADialogIsPrintedAndDrivenByWordsShowingWhatChanged) {
                                   L"  1 button \"确定\"\n"
                                   L"  2 button \"取消\"\n"
                                   L"dialog> type 139 图1\n"
-                                  L"  ~  139 edit \"图1\" focus\n"
+                                  L"~ 139 edit \"图1\" focus\n"
                                   L"dialog> select 140 乙\n"
-                                  L"  ~  139 edit \"图1\"\n"
-                                  L"  ~  140 combo \"乙\" [甲, 乙] sel=#1 focus\n"
+                                  L"~ 139 edit \"图1\"\n"
+                                  L"~ 140 combo \"乙\" [甲, 乙] sel=#1 focus\n"
                                   L"dialog> click 7\n"
                                   L"There is no control 7.\n"
                                   L"dialog> bogus\n"

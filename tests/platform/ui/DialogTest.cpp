@@ -186,3 +186,13 @@ TEST(Menu, StatesChangeByCommandAndGrayedItemsCannotBeChosen) {
     ASSERT_EQ(backend.Menus().size(), 2u);
     EXPECT_EQ(backend.Menus()[1].lines[1], L"  203 修改 (grayed)");
 }
+
+TEST(Canvas, FillReachesEveryPixelOfAnyShape) {
+    for (auto [width, height] : {std::pair{1, 1}, std::pair{5, 3}, std::pair{7, 13}}) {
+        Canvas canvas(width, height, RGB(1, 2, 3));
+        canvas.Fill(RGB(200, 100, 50));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(canvas.GetPixel(x, y), RGB(200, 100, 50)) << x << "," << y;
+    }
+}
