@@ -24,7 +24,7 @@ release: deps
 bench: release
 	@for program in build/release/bench/*_bench; do echo "== $$program"; $$program; done
 
-# The libFuzzer targets, each run for FUZZ_SECONDS (default 30) with one worker, from the seed
+# The libFuzzer targets, each run for FUZZ_SECONDS (default 30) in one process, from the seed
 # corpus under fuzz/corpus/<target>; what they find new is kept in build/fuzz/corpus/<target>.
 FUZZ_SECONDS ?= 30
 fuzz:
@@ -33,9 +33,11 @@ fuzz:
 	@env -u MAKEFLAGS -u MAKELEVEL cmake --build --preset fuzz -j$$(nproc)
 	@for program in build/fuzz/fuzz/*_fuzz; do \
 	    name=$$(basename $$program); echo "== $$name"; mkdir -p build/fuzz/corpus/$$name; \
-	    $$program -max_total_time=$(FUZZ_SECONDS) -workers=1 -jobs=1 -print_final_stats=1 \
-	        build/fuzz/corpus/$$name fuzz/corpus/$$name 2>&1 | grep -E "^(stat::|#[0-9]+ +DONE|==|SUMMARY)" \
-	        || exit 1; \
+	    seeds=$$([ -d fuzz/corpus/$$name ] && echo fuzz/corpus/$$name); \
+	    $$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build/fuzz/ build/fuzz/corpus/$$name $$seeds > build/fuzz/$$name.log 2>&1 \
+	        || { tail -40 build/fuzz/$$name.log; exit 1; }; \
+	    grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units)" build/fuzz/$$name.log; \
 	done
 
 format:
