@@ -87,12 +87,15 @@ int CMyFtpConnection::RecordServerChanges(const std::vector<std::wstring>& arrFi
         std::wstring strVersionLine;
         UpdateResult result = UpdateLockedCatalogue(arrFiles, strVersionLine, strFailure);
         // A lock another client holds now is left alone; ours is released on every other path,
-        // as one left behind would hold up every client until one of them breaks it.
+        // as one left behind would hold up every client until one of them breaks it. After a
+        // failure nobody looked at the lock lately: it is removed only if it still is ours.
         if (result == UpdateResult::LockLost)
             continue;
-        DeleteIfStillOurLock();
-        if (result == UpdateResult::Failed)
+        if (result == UpdateResult::Failed) {
+            UnlockServerCatalogue();
             return 0;
+        }
+        DeleteIfStillOurLock();
         // This client's own change must not make it look out of date.
         if (bWasUpToDate) {
             CEditOprt::WriteTextFile(ClientFilePath(L"Client.xml"), strVersionLine);

@@ -106,6 +106,8 @@ private:
                               std::wstring& strFailure);
     // Whether the lock on the site holds this process's record first.
     int IsLockOurs();
+    // Removes the lock after an update that has just seen it ours (no look when it was taken
+    // less than 2 s ago), or after a look that finds it ours.
     int DeleteIfStillOurLock();
     int CollectFolderSend(const std::wstring& strRemoteBase, const std::wstring& strRemoteFolder,
                           const std::wstring& strLocalFolder, std::vector<std::wstring>& arrSent);

@@ -103,8 +103,9 @@ int CMyFtpConnection::UnlockServerCatalogue() {
 int CMyFtpConnection::DeleteIfStillOurLock() {
     if (!EnsureConnected())
         return 0;
-    // A lock taken a moment ago is still ours: others break a lock only after watching it for
-    // longer. Later, a lock broken and taken by another client meanwhile is not ours to remove.
+    // A lock taken a moment ago and seen ours at the look before the catalogue was replaced is
+    // still ours: others break a lock only after watching it for longer. Later, a lock broken
+    // and taken by another client meanwhile is not ours to remove.
     bool bSurelyOurs = m_lockTakenAt != std::chrono::steady_clock::time_point() &&
                        std::chrono::steady_clock::now() - m_lockTakenAt < kLockSurelyOurs;
     m_lockTakenAt = {};
@@ -154,7 +155,7 @@ int CMyFtpConnection::CreateCatalogueIfMissing() {
         }
         bOk = bOk && MoveTemporaryOver(strTemporary, kCatalogue, bytes);
     }
-    DeleteIfStillOurLock();
+    UnlockServerCatalogue();
     return bOk;
 }
 
