@@ -10,9 +10,15 @@ namespace cad {
 // The host's main window (the frame around the documents).
 class MainFrame : public ui::Window {
 public:
-    MainFrame() : ui::Window(L"ovcad", ui::WindowKind::Frame) {}
+    MainFrame() : ui::Window(L"ovcad", ui::WindowKind::Frame) { m_mdiClient.SetParent(this); }
     // Shows the frame (restored when it was minimised) and makes it the active window.
     void ActivateFrame(int showCommand = -1);
+    // The part of the frame where the drawings' windows are (its MDI client area): a child
+    // window, which a host with real windows keeps over its drawing view.
+    ui::Window& MdiClient() { return m_mdiClient; }
+
+private:
+    ui::Window m_mdiClient{L"", ui::WindowKind::Control};
 };
 
 struct HostOptions {

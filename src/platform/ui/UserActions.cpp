@@ -81,15 +81,23 @@ void OpenDropDown(ComboBox& combo) {
     combo.NotifyCommand(CBN_DROPDOWN);
 }
 
+void Choose(ComboBox& combo, int index) {
+    if (!combo.IsWindowEnabled() || index < 0 || index >= combo.GetCount())
+        return;
+    combo.SetCurSel(index);
+    combo.NotifyCommand(CBN_SELCHANGE);
+}
+
+void CloseList(ComboBox& combo) {
+    combo.ShowDropDown(false);
+    combo.NotifyCommand(CBN_CLOSEUP);
+}
+
 void PickFromOpened(ComboBox& combo, int index) {
     if (!combo.IsWindowEnabled())
         return;
-    if (index >= 0 && index < combo.GetCount()) {
-        combo.SetCurSel(index);
-        combo.NotifyCommand(CBN_SELCHANGE);
-    }
-    combo.ShowDropDown(false);
-    combo.NotifyCommand(CBN_CLOSEUP);
+    Choose(combo, index);
+    CloseList(combo);
 }
 
 void Pick(ComboBox& combo, int index) {
@@ -126,6 +134,10 @@ void Click(TreeCtrl& tree, HTREEITEM item) {
 
 void DoubleClick(TreeCtrl& tree, HTREEITEM item) {
     Click(tree, item);
+    DoubleClickAfterClick(tree, item);
+}
+
+void DoubleClickAfterClick(TreeCtrl& tree, HTREEITEM item) {
     if (!tree.IsWindowEnabled() || !tree.IsItem(item))
         return;
     NMHDR header;
@@ -182,16 +194,21 @@ void ToggleCheck(TreeCtrl& tree, HTREEITEM item) {
     tree.NotifyParent(header, NM_CLICK);
 }
 
-void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient) {
+Window* BeginDrag(TreeCtrl& tree, HTREEITEM item) {
     if (!tree.IsWindowEnabled() || !tree.IsItem(item))
-        return;
+        return nullptr;
     Point start = TreeItemPoint(tree, item);
     PointerAt(tree, start);
     tree.SetFocus();
     tree.NotifyTree(TVN_BEGINDRAG, nullptr, item, 0, start);
     // The dialog that took the drag follows the pointer through its own mouse messages.
     Window* receiver = tree.GetParent();
-    if (!receiver || !receiver->IsWindow())
+    return receiver && receiver->IsWindow() ? receiver : nullptr;
+}
+
+void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient) {
+    Window* receiver = BeginDrag(tree, item);
+    if (!receiver)
         return;
     Point screen = target.ClientToScreen(targetClient);
     Point inReceiver = receiver->ScreenToClient(screen);
@@ -229,7 +246,11 @@ void Click(ListCtrl& list, int row, int column, int x) {
 
 void DoubleClick(ListCtrl& list, int row, int column) {
     Click(list, row, column);
-    if (!list.IsWindow())
+    DoubleClickAfterClick(list, row, column);
+}
+
+void DoubleClickAfterClick(ListCtrl& list, int row, int column) {
+    if (!list.IsWindow() || !list.IsWindowEnabled())
         return;
     Point point = CellPoint(list, row, column, -1);
     list.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(point));
@@ -253,14 +274,14 @@ void ClickHeader(ListCtrl& list, int column) {
         list.ClickHeader(column);
 }
 
-void PressKey(Dialog& dialog, Window* target, unsigned key) {
+bool PressKey(Dialog& dialog, Window* target, unsigned key) {
     if (!target)
         target = Window::GetFocus();
     if (!target || !IsWindowAlive(target))
         target = &dialog;
     MSG message{target, WM_KEYDOWN, key, 0};
     if (dialog.PreTranslateMessage(message))
-        return;
+        return false;
     if (auto* tree = dynamic_cast<TreeCtrl*>(target)) {
         NMTVKEYDOWN notice;
         notice.wVKey = key;
@@ -269,7 +290,7 @@ void PressKey(Dialog& dialog, Window* target, unsigned key) {
         target->SendMessage(WM_KEYDOWN, key, 0);
     }
     if (!dialog.IsWindow())
-        return;
+        return true;
     // The dialog manager: Enter presses the default button, Escape Cancel, unless a multi-line
     // edit field takes Enter itself.
     auto* edit = dynamic_cast<Edit*>(target);
@@ -288,6 +309,7 @@ void PressKey(Dialog& dialog, Window* target, unsigned key) {
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                            reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDCANCEL)));
     }
+    return true;
 }
 
 void Close(Dialog& dialog) {

@@ -25,11 +25,17 @@ void Pick(ComboBox& combo, int index);
 // list just closes).
 void OpenDropDown(ComboBox& combo);
 void PickFromOpened(ComboBox& combo, int index);
+// The last two steps apart, as a toolkit reports them: an item is chosen (also without the
+// list, by keyboard), the list closes.
+void Choose(ComboBox& combo, int index);
+void CloseList(ComboBox& combo);
 void Pick(ListBox& list, int index);
 void DoubleClick(ListBox& list, int index);
 
 void Click(TreeCtrl& tree, HTREEITEM item);
 void DoubleClick(TreeCtrl& tree, HTREEITEM item);
+// The second press of a double click whose first press was a Click already.
+void DoubleClickAfterClick(TreeCtrl& tree, HTREEITEM item);
 void RightClick(TreeCtrl& tree, HTREEITEM item);
 void Expand(TreeCtrl& tree, HTREEITEM item, bool expand);
 // A click on the item's check box.
@@ -38,18 +44,24 @@ void ToggleCheck(TreeCtrl& tree, HTREEITEM item);
 // the keys the backend holds down (Ctrl for copying). The dialog follows the drag through its
 // mouse messages.
 void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient);
+// The start of a drag (TVN_BEGINDRAG); the pointer's moves and the button's release then go to
+// the tree's parent as WM_MOUSEMOVE and WM_LBUTTONUP. The parent, or null when the drag cannot
+// go on.
+Window* BeginDrag(TreeCtrl& tree, HTREEITEM item);
 
 // Clicks in a report list's cell; `x` is the offset from the cell's left edge (-1: its middle).
 void Click(ListCtrl& list, int row, int column, int x = -1);
 void DoubleClick(ListCtrl& list, int row, int column);
+void DoubleClickAfterClick(ListCtrl& list, int row, int column);
 void RightClick(ListCtrl& list, int row, int column);
 void ToggleCheck(ListCtrl& list, int row);
 void ClickHeader(ListCtrl& list, int column);
 
 // A key pressed in a control of the dialog (or in the dialog when `target` is null: the key
 // goes to the control with the focus). The dialog's PreTranslateMessage sees it first; Enter
-// and Escape then press OK and Cancel unless the control takes them itself.
-void PressKey(Dialog& dialog, Window* target, unsigned key);
+// and Escape then press OK and Cancel unless the control takes them itself. False when the
+// dialog's PreTranslateMessage ate the key.
+bool PressKey(Dialog& dialog, Window* target, unsigned key);
 // The close box of the window's caption (WM_CLOSE).
 void Close(Dialog& dialog);
 
