@@ -47,7 +47,7 @@ public:
         return m_FileNodeArray;
     }
     // The name shown for the type: its display name, else its system name.
-    std::wstring GetShownName() const;
+    const std::wstring& GetShownName() const;
 
     // The type's display and system names, one line each.
     static std::wstring GetTwoStyleNameForEditString(const CDrawFileStyleNode* pNode);

@@ -200,9 +200,16 @@ void CXmSbTreeNodeInfo::SortFilesByName() {
             pStyle->SortFileInfoArrayByFileName();
 }
 
-bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() const {
+bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() {
     CManageFileInfo* pManageFile = Getm_pManageFileInfo();
     const ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
+    if (!pTree)
+        return false;
+    // Items inserted since the tree last lost an item all still stand.
+    bool bStanding = pTree == m_pChildItemsTree && pTree->GetDeletionCount() == m_nChildItemsAt;
+    auto item = [pTree, bStanding](const CTreeDataNode& node) {
+        return bStanding ? node.StandingItemIn(pTree) : node.ItemIn(pTree);
+    };
     const auto& arrStyles = pManageFile->Getm_FileStyleNodeArray();
     if (arrStyles.size() != m_StyleNodeArray.size())
         return false;
@@ -214,18 +221,20 @@ bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() const {
             styleNode.m_FileNodeArray.size() != arrFiles.size())
             return false;
         if (pStyle->Getm_bIsExistStyleName()) {
-            ui::HTREEITEM hStyle = styleNode.ItemIn(pTree);
+            ui::HTREEITEM hStyle = item(styleNode);
             if (!hStyle || hStyle->text != styleNode.GetShownName())
                 return false;
         }
         for (size_t nFile = 0; nFile < arrFiles.size(); ++nFile) {
             const CDrawTreeFileNode& fileNode = *styleNode.m_FileNodeArray[nFile];
-            ui::HTREEITEM hFile = fileNode.ItemIn(pTree);
+            ui::HTREEITEM hFile = item(fileNode);
             if (fileNode.Getm_pFileInfoNode() != arrFiles[nFile].get() || !hFile ||
                 hFile->text != arrFiles[nFile]->Getm_strFileName())
                 return false;
         }
     }
+    m_pChildItemsTree = pTree;
+    m_nChildItemsAt = pTree->GetDeletionCount();
     return true;
 }
 
@@ -235,8 +244,10 @@ void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent) {
     ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
     if (!pManageFile || !pTree)
         return;
+    m_StyleNodeArray.reserve(pManageFile->Getm_FileStyleNodeArray().size());
     for (const auto& pStyle : pManageFile->Getm_FileStyleNodeArray()) {
         auto pStyleNode = std::make_unique<CDrawFileStyleNode>(pStyle.get(), this);
+        pStyleNode->m_FileNodeArray.reserve(pStyle->Getm_FileInfoArray().size());
         for (const auto& pFile : pStyle->Getm_FileInfoArray())
             pStyleNode->m_FileNodeArray.push_back(
                 std::make_unique<CDrawTreeFileNode>(pFile.get(), pStyleNode.get()));
@@ -263,6 +274,8 @@ void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent) {
                 pTree->Expand(hFiles, ui::TVE_EXPAND);
         }
     }
+    m_pChildItemsTree = pTree;
+    m_nChildItemsAt = pTree->GetDeletionCount();
 }
 
 void CXmSbTreeNodeInfo::DeleteChildItems() {

@@ -90,7 +90,7 @@ private:
     void SortFilesByName();
     // Whether the items below the node show its types and drawings as the records have them
     // now, in the same order and with the same names.
-    bool AreChildItemsUpToDate() const;
+    bool AreChildItemsUpToDate();
     // Removes the items of everything below the node, remembering open drawing types.
     void DeleteChildItems();
     void ExpandAll();
@@ -109,4 +109,8 @@ private:
     // Set while the node's types and drawings are being inserted: the selection changes that
     // this causes must not start the same work again.
     bool m_bInsertingChildren = false;
+    // The content tree and its deletion count when the items below the node were last found
+    // (or made) to show its records.
+    const ui::TreeCtrl* m_pChildItemsTree = nullptr;
+    uint64_t m_nChildItemsAt = 0;
 };
