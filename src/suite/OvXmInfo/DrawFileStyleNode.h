@@ -43,9 +43,6 @@ public:
     CFileStyleNodeInfo* Getm_pFileStyleNodeInfo() const { return m_pFileStyleNodeInfo; }
     // The management file the type belongs to.
     CManageFileInfo* Getm_pManageFileInfo() const;
-    const std::vector<std::unique_ptr<CDrawTreeFileNode>>& Getm_FileNodeArray() const {
-        return m_FileNodeArray;
-    }
     // The name shown for the type: its display name, else its system name.
     const std::wstring& GetShownName() const;
 

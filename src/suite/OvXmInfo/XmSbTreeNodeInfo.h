@@ -33,11 +33,6 @@ public:
     const std::vector<std::unique_ptr<CXmSbTreeNodeInfo>>& Getm_ChildXmSbNodeArray() const {
         return m_ChildXmSbNodeArray;
     }
-    // The drawing types, then the group of drawings without type (whose drawings hang
-    // directly below the container's item), as last inserted.
-    const std::vector<std::unique_ptr<CDrawFileStyleNode>>& Getm_StyleNodeArray() const {
-        return m_StyleNodeArray;
-    }
 
     // Gives the node its item (a Project in the project tree with its sub-Projects below it,
     // each with its own sub-Projects, so that it shows whether it can open; an Equipment in the
