@@ -139,7 +139,8 @@ void FtpTestSite::WriteLoginFile(const TempFolder& installation, FtpTestLogin lo
 std::vector<std::string> FtpTestSite::Commands() const {
     const char* log = m_server == FtpTestServer::Vsftpd ? "vsftpd.log" : "ftp.log";
     std::ifstream in(StateDir(m_server) / log, std::ios::binary);
-    std::string marker = "/" + text::ToUtf8(m_name);
+    std::string marker = "/";
+    marker += text::ToUtf8(m_name);
     std::vector<std::string> commands;
     for (std::string line; std::getline(in, line);) {
         std::string command = CommandOfLogLine(line);
@@ -153,7 +154,9 @@ std::vector<std::string> FtpTestSite::Commands() const {
 
 std::vector<std::string> DroppedCatalogueEntries(const FtpTestSite& site) {
     std::ifstream in(StateDir(FtpTestServer::Pyftpdlib) / "catalogue-drops.log");
-    std::string marker = "/" + text::ToUtf8(site.Name()) + "/";
+    std::string marker = "/";
+    marker += text::ToUtf8(site.Name());
+    marker += "/";
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         if (line.find(marker) != std::string::npos)

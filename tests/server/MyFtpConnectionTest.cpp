@@ -83,7 +83,9 @@ TEST_P(FtpClientTest, UploadsGoWholeUnderATemporaryNameBesideTheirTarget) {
     ASSERT_EQ(connection.UploadFile(installation.Path(L"a.dwg"), remote), 1);
     EXPECT_EQ(remote, L"sub\\a.dwg");
     EXPECT_EQ(site.Read(L"sub\\a.dwg"), "new");
-    std::string folder = "/" + text::ToUtf8(site.Name()) + "/sub/";
+    std::string folder = "/";
+    folder += text::ToUtf8(site.Name());
+    folder += "/sub/";
     std::vector<std::string> commands = site.Commands();
     ASSERT_FALSE(commands.empty());
     // "STOR .../a.dwg.<process>-<key>.ovtmp", then "RNFR" it and "RNTO .../a.dwg".
@@ -101,7 +103,9 @@ TEST_P(PyftpdlibClientTest, WhereRenamingOverAFileIsRefusedUploadsGoTheWindowsCl
     site.Write(L"sub\\a.dwg", "old");
     site.Write(L"sub\\b.dwg", "old");
     installation.WriteBytes(L"a.dwg", "new");
-    std::string folder = "/" + text::ToUtf8(site.Name()) + "/sub/";
+    std::string folder = "/";
+    folder += text::ToUtf8(site.Name());
+    folder += "/sub/";
     {
         CMyFtpConnection connection;
         std::wstring a = L"sub\\a.dwg", b = L"sub\\b.dwg";

@@ -134,7 +134,10 @@ TEST(RacingClients, OursNeverDropAnEntryOfClientsThatTakeTheLockTheOldWay) {
                 L"柜" + std::to_wstring(round) + L"-" + std::to_wstring(i), ours));
         std::vector<pid_t> windows;
         for (int i = 1; i <= 2; ++i) {
-            std::string name = "W" + std::to_string(round) + "-" + std::to_string(i);
+            std::string name = "W";
+            name += std::to_string(round);
+            name += "-";
+            name += std::to_string(i);
             std::vector<std::string> arguments = {"/usr/bin/python3",
                                                   OV_WINDOWS_CLIENT_PATH,
                                                   std::to_string(ovtest::FtpTestPort()),
