@@ -35,18 +35,18 @@ namespace stdfs = std::filesystem;
 
 namespace {
 
-struct DrawingSpec {
+struct DrawingPlan {
     const wchar_t* type; // display name of its drawing type
     const wchar_t* file;
     const wchar_t* name; // written in the title block
     const wchar_t* remark;
 };
 
-struct ContainerSpec {
+struct ContainerPlan {
     const wchar_t* folder; // below the Project (a sub-Project's Equipment: "sub\name")
     bool isProject;
     std::vector<CExplainInfoNode> entries;
-    std::vector<DrawingSpec> drawings;
+    std::vector<DrawingPlan> drawings;
 };
 
 const wchar_t* const kProject = L"某220kV变电站扩建工程";
@@ -60,33 +60,37 @@ std::vector<CExplainInfoNode> ProjectEntries() {
 std::vector<CExplainInfoNode> EquipmentEntries(const wchar_t* name, const wchar_t* model,
                                                const wchar_t* book) {
     std::vector<CExplainInfoNode> entries = ProjectEntries();
-    entries.insert(entries.end(), {{L"设备名称", name},
-                                   {L"设备型号", model},
-                                   {L"设备图册号", book},
-                                   {L"设备数量", L"1"}});
+    entries.insert(
+        entries.end(),
+        {{L"设备名称", name}, {L"设备型号", model}, {L"设备图册号", book}, {L"设备数量", L"1"}});
     return entries;
 }
 
-std::vector<ContainerSpec> SampleContainers() {
+std::vector<ContainerPlan> SampleContainers() {
     return {
-        {L"", true, ProjectEntries(),
+        {L"",
+         true,
+         ProjectEntries(),
          {{L"图纸目录", L"00 图纸目录.dwg", L"图纸目录", L"全工程"},
           {L"说明书", L"01 设计说明.dwg", L"设计说明", L""}}},
-        {L"1号主变保护柜", false,
+        {L"1号主变保护柜",
+         false,
          EquipmentEntries(L"1号主变保护柜", L"PRC-78A", L"B1"),
          {{L"封面", L"B1-00.dwg", L"1号主变保护柜封面", L""},
           {L"原理图", L"B1-01.dwg", L"主变差动保护原理图", L"差动"},
           {L"原理图", L"B1-02.dwg", L"主变后备保护原理图", L""},
           {L"屏面布置图", L"B1-03.dwg", L"屏面布置图", L"正面"},
           {L"屏端子图", L"B1-04.dwg", L"屏端子排图", L""}}},
-        {L"2号主变保护柜", false,
+        {L"2号主变保护柜",
+         false,
          EquipmentEntries(L"2号主变保护柜", L"PRC-78A", L"B2"),
          {{L"原理图", L"B2-01.dwg", L"主变差动保护原理图", L""},
           {L"屏面布置图", L"B2-02.dwg", L"屏面布置图", L""},
           {L"屏端子图", L"B2-03.dwg", L"屏端子排图", L""},
           {L"材料表", L"B2-04.dwg", L"设备材料表", L""}}},
         {L"35kV线路保护", true, {{L"工程名称", L"35kV线路保护"}}, {}},
-        {L"35kV线路保护\\3号线路保护柜", false,
+        {L"35kV线路保护\\3号线路保护柜",
+         false,
          EquipmentEntries(L"3号线路保护柜", L"PRC-41", L"B3"),
          {{L"原理图", L"B3-01.dwg", L"线路保护原理图", L""},
           {L"压板定义及排列图", L"B3-02.dwg", L"压板定义及排列图", L""},
@@ -215,13 +219,13 @@ void Content(AcDbDatabase& db, const std::wstring& type, int number) {
     }
 }
 
-void SaveDemoDrawing(const std::wstring& path, const DrawingSpec& spec,
+void SaveDemoDrawing(const std::wstring& path, const DrawingPlan& plan,
                      const std::wstring& location, int number) {
     AcDbDatabase db;
     Box(db, 0, 0, 420, 297);
     Box(db, 25, 5, 415, 292);
-    Content(db, spec.type, number);
-    TitleBlock(db, spec.name, kProject);
+    Content(db, plan.type, number);
+    TitleBlock(db, plan.name, kProject);
     if (!SetDrawingLocation(&db, location))
         Fail(L"the location cannot be written in " + path);
     if (db.saveAs(path.c_str(), false) != Acad::eOk)
@@ -229,13 +233,13 @@ void SaveDemoDrawing(const std::wstring& path, const DrawingSpec& spec,
 }
 
 // A container's folder, management file and drawings.
-void MakeContainer(const std::wstring& folder, const ContainerSpec& spec, int& number) {
+void MakeContainer(const std::wstring& folder, const ContainerPlan& plan, int& number) {
     if (!fs::CreateFolders(folder))
         Fail(L"cannot make " + folder);
     CManageFileInfo manageFile;
-    manageFile.SetPath_FileNameByFullPath(folder, spec.isProject ? 1 : 0);
-    manageFile.Getm_ExplainInfoArray() = spec.entries;
-    for (const DrawingSpec& drawing : spec.drawings) {
+    manageFile.SetPath_FileNameByFullPath(folder, plan.isProject ? 1 : 0);
+    manageFile.Getm_ExplainInfoArray() = plan.entries;
+    for (const DrawingPlan& drawing : plan.drawings) {
         CFileStyleNodeInfo* pStyle = manageFile.FindStyNodeByInputSysOrDisName(drawing.type);
         if (!pStyle && !manageFile.AddOneNewStyData(drawing.type, nullptr, pStyle))
             Fail(std::wstring(L"the type cannot be added: ") + drawing.type);
@@ -272,13 +276,15 @@ int main(int argc, char** argv) {
     stdfs::path staging = home / (".demo-staging-" + std::to_string(::getpid()));
     std::wstring logicalStaging = fs::ToLogical(staging);
     int number = 0;
-    for (const ContainerSpec& spec : SampleContainers())
-        MakeContainer(Join(Join(Join(logicalStaging, L"Projects"), kProject), spec.folder), spec,
+    for (const ContainerPlan& plan : SampleContainers())
+        MakeContainer(Join(Join(Join(logicalStaging, L"Projects"), kProject), plan.folder), plan,
                       number);
     MakeContainer(Join(logicalStaging, L"itms\\项目模板"), {L"", true, ProjectEntries(), {}},
                   number);
     MakeContainer(Join(logicalStaging, L"prjs\\保护柜模板"),
-                  {L"", false, EquipmentEntries(L"保护柜模板", L"", L""),
+                  {L"",
+                   false,
+                   EquipmentEntries(L"保护柜模板", L"", L""),
                    {{L"封面", L"封面.dwg", L"封面", L""},
                     {L"屏面布置图", L"屏面布置图.dwg", L"屏面布置图", L""}}},
                   number);
@@ -291,8 +297,8 @@ int main(int argc, char** argv) {
     stdfs::remove_all(staging, ignored);
 
     std::wstring project = Join(Join(fs::ToLogical(projects), kProject), kProject) + L".itm";
-    std::wstring equipment = Join(Join(Join(fs::ToLogical(projects), kProject), L"1号主变保护柜"),
-                                  L"1号主变保护柜.prj");
+    std::wstring equipment =
+        Join(Join(Join(fs::ToLogical(projects), kProject), L"1号主变保护柜"), L"1号主变保护柜.prj");
     if (!text::WriteTextFile(Join(logicalHome, L"Data\\recent.dat"), project) ||
         !text::WriteTextFile(Join(logicalHome, L"Data\\default.dat"), equipment))
         Fail(L"cannot remember the sample Project");
