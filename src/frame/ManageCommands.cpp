@@ -2,6 +2,7 @@
 
 #include "frame/ManageGlobals.h"
 #include "frame/SaveToContainer.h"
+#include "manager/ManageDlg.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/cad/Host.h"
 #include "platform/ui/WaitCursor.h"
@@ -21,10 +22,18 @@ namespace {
 // fresh one from the style file, so a style file changed meanwhile is read again.
 std::unique_ptr<CAllStyNameInfo> g_pAllStyNameInfo;
 
+// A fresh window every time: any window, of either kind, goes first.
 void OpenManageWindow(int nMode) {
     CloseManageDlg();
     acedGetAcadFrame()->ActivateFrame();
-    ReportNotYetAvailable(nMode == 0 ? L"项目管理窗口" : L"设备管理窗口");
+    auto* pDlg = new CManageDlg(nMode == 0 ? 1 : 0, acedGetAcadFrame());
+    pDlg->Create(nullptr);
+    pDlg->ShowWindow(ui::SW_HIDE);
+    g_pManageDlg = pDlg;
+    pDlg->ShowWindow(ui::SW_SHOW);
+    pDlg->SetActiveWindow();
+    if (pDlg->IsIconic())
+        pDlg->ShowWindow(ui::SW_RESTORE);
 }
 
 } // namespace

@@ -197,18 +197,23 @@ TEST_F(ManageCommands, ClientsRefreshTheWordDictionaryBeforeEveryMode) {
             << "only the save commands' own messages";
 }
 
-TEST_F(ManageCommands, ManagementCommandsCloseAnyWindowAndSayTheWindowIsNotAvailable) {
+TEST_F(ManageCommands, ManagementCommandsCloseAnyWindowAndBuildANewOne) {
     g_pManageDlg = new ui::Window(L"设备管理");
     g_pManageDlg->CreateWindowObject();
     acedRegisterFilterWinMsg(FilterMouseMsg);
     host.Run(L"XMMANAGE\n");
-    EXPECT_EQ(g_pManageDlg, nullptr);
     EXPECT_EQ(ui::FindWindowW(nullptr, L"设备管理"), nullptr);
     EXPECT_EQ(cad::RegisteredFilterCount(), 0);
-    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"项目管理窗口尚未提供 (not yet available)。"});
-    EXPECT_EQ(ui::Window::GetActiveWindow(), acedGetAcadFrame());
+    ASSERT_NE(g_pManageDlg, nullptr);
+    EXPECT_EQ(g_pManageDlg->GetWindowText(), L"项目管理");
+    EXPECT_TRUE(g_pManageDlg->IsWindowVisible());
+    EXPECT_EQ(ui::Window::GetActiveWindow(), g_pManageDlg);
+    EXPECT_TRUE(Lines().empty());
+    ui::Window* first = g_pManageDlg;
     host.Run(L"SBMANAGE\n");
-    EXPECT_EQ(Lines().back(), L"设备管理窗口尚未提供 (not yet available)。");
+    EXPECT_NE(g_pManageDlg, nullptr);
+    EXPECT_EQ(g_pManageDlg->GetWindowText(), L"设备管理");
+    EXPECT_FALSE(ui::IsWindowAlive(first));
     ExpectRestored();
 }
 
@@ -246,12 +251,14 @@ TEST_F(ManageCommands, MouseFilterSwallowsMovesButtonsAndTheWheelOnly) {
 TEST_F(ManageCommands, AnOpenManagementWindowIsRebuiltExpandedAfterASave) {
     RebuildOpenManageWindows();
     EXPECT_EQ(g_bExpandTreeAfterSave, 0) << "no window, nothing to rebuild";
-    g_pManageDlg = new ui::Window(L"项目管理");
+    ui::Window* old = new ui::Window(L"项目管理");
+    g_pManageDlg = old;
     g_pManageDlg->CreateWindowObject();
     RebuildOpenManageWindows();
-    EXPECT_EQ(g_bExpandTreeAfterSave, 1);
-    EXPECT_EQ(g_pManageDlg, nullptr) << "XMMANAGE ran and closed the old window";
-    EXPECT_EQ(Lines().back(), L"项目管理窗口尚未提供 (not yet available)。");
+    EXPECT_FALSE(ui::IsWindowAlive(old)) << "XMMANAGE ran and closed the old window";
+    ASSERT_NE(g_pManageDlg, nullptr);
+    EXPECT_EQ(g_pManageDlg->GetWindowText(), L"项目管理");
+    EXPECT_EQ(g_bExpandTreeAfterSave, 1) << "no Project to load: the flag waits for one";
 }
 
 TEST_F(ManageCommands, UnloadingRemovesTheCommandsAndClosesTheWindow) {

@@ -1,9 +1,12 @@
 // The name dialogs driven from a console script, as the console host drives them: each
 // transcript is kept beside the tests, so a change of what users see shows in review.
 
+#include "ManageWindow.h"
+
 #include "manager/InputNameDlg.h"
 #include "manager/ModfyFileDlg.h"
 #include "manager/StyleEditDlg.h"
+#include "platform/text/WideString.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
 #include "support/ConsoleTranscript.h"
 #include "support/StyleCatalogue.h"
@@ -37,4 +40,27 @@ TEST(ConsoleTranscripts, ModfyFileDlg) {
     EXPECT_EQ(drawing.Getm_strRemark(), L"旧备注");
     EXPECT_EQ(console.transcript,
               KeptTranscript("manager/transcripts/ModfyFileDlg.txt", console.transcript));
+}
+
+namespace {
+
+class ManageWindowSession : public ManageWindow {};
+
+} // namespace
+
+// The management window at the console host's prompt: "win" lines act on it, and what changed
+// is printed after each. The installation's folder is written as <installation>.
+TEST_F(ManageWindowSession, ConsoleScript) {
+    Console console({});
+    host.Run(L"XMMANAGE\n");
+    for (const wchar_t* line :
+         {L"win", L"win select 125 Q|屏面布置图|图1.dwg", L"win rclick 125 Q -> 202",
+          L"win timer 1", L"win select 124 P|S", L"win select 125 T", L"win close", L"win"}) {
+        console.transcript += std::wstring(L"Command: ") + line + L"\n";
+        console.backend.HandleWindowLine(line);
+    }
+    EXPECT_EQ(g_pManageDlg, nullptr);
+    std::wstring transcript =
+        text::ReplaceAll(console.transcript, installation.Logical(), L"<installation>");
+    EXPECT_EQ(transcript, KeptTranscript("manager/transcripts/ManageWindow.txt", transcript));
 }

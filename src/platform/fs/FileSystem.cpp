@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -66,6 +67,16 @@ void SplitLast(std::wstring_view logical, std::wstring& folder, std::wstring& na
         if (folder.empty())
             folder = L"\\";
     }
+}
+
+// The status of the entry a logical path names: most paths name an existing entry exactly as
+// written, which one stat answers; others are resolved without regard to case first.
+bool StatEntry(std::wstring_view logical, struct stat& info) {
+    if (logical.empty())
+        return false;
+    if (logical.back() != L'\\' && ::stat(ToNative(logical).c_str(), &info) == 0)
+        return true;
+    return ::stat(Resolve(logical).c_str(), &info) == 0;
 }
 
 stdfs::path ResolveFolder(const std::wstring& folder) {
@@ -134,31 +145,16 @@ bool IsFolder(std::wstring_view logical) {
 }
 
 bool IsFile(std::wstring_view logical) {
-    std::error_code error;
-    return !logical.empty() && stdfs::is_regular_file(Resolve(logical), error);
+    struct stat info {};
+    return StatEntry(logical, info) && S_ISREG(info.st_mode);
 }
 
-std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKind kind) {
-    std::vector<std::wstring> result;
-    std::wstring folder, pattern;
-    SplitLast(logicalPattern, folder, pattern);
-    if (pattern.empty())
-        return result;
-    auto accepts = [kind](const stdfs::path& path) {
-        std::error_code error;
-        if (kind == EntryKind::Files)
-            return stdfs::is_regular_file(path, error);
-        if (kind == EntryKind::Folders)
-            return stdfs::is_directory(path, error);
-        return true;
-    };
-    std::wstring prefix = folder.empty() ? L"" : (folder == L"\\" ? folder : folder + L"\\");
-    if (!HasWildcard(pattern)) {
-        stdfs::path path = Resolve(logicalPattern);
-        if (EntryExists(path) && accepts(path))
-            result.push_back(prefix + text::FromUtf8(path.filename().native()));
-        return result;
-    }
+namespace {
+
+// Visits the entries of the pattern's folder whose names match its last item and whose kind
+// is wanted, until `visit` returns false. The pattern's last item holds a wildcard.
+void VisitMatches(const std::wstring& folder, const std::wstring& pattern, EntryKind kind,
+                  const std::function<bool(std::wstring&&)>& visit) {
     std::error_code error;
     stdfs::directory_iterator it(ResolveFolder(folder), error), end;
     for (; !error && it != end; it.increment(error)) {
@@ -170,9 +166,34 @@ std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKin
         bool accepted = kind == EntryKind::Files     ? it->is_regular_file(typeError)
                         : kind == EntryKind::Folders ? it->is_directory(typeError)
                                                      : true;
-        if (accepted)
-            result.push_back(prefix + name);
+        if (accepted && !visit(std::move(name)))
+            return;
     }
+}
+
+} // namespace
+
+std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKind kind) {
+    std::vector<std::wstring> result;
+    std::wstring folder, pattern;
+    SplitLast(logicalPattern, folder, pattern);
+    if (pattern.empty())
+        return result;
+    std::wstring prefix = folder.empty() ? L"" : (folder == L"\\" ? folder : folder + L"\\");
+    if (!HasWildcard(pattern)) {
+        stdfs::path path = Resolve(logicalPattern);
+        std::error_code error;
+        bool accepted = kind == EntryKind::Files     ? stdfs::is_regular_file(path, error)
+                        : kind == EntryKind::Folders ? stdfs::is_directory(path, error)
+                                                     : true;
+        if (EntryExists(path) && accepted)
+            result.push_back(prefix + text::FromUtf8(path.filename().native()));
+        return result;
+    }
+    VisitMatches(folder, pattern, kind, [&result, &prefix](std::wstring&& name) {
+        result.push_back(prefix + name);
+        return true;
+    });
     std::sort(result.begin(), result.end());
     return result;
 }
@@ -182,12 +203,20 @@ bool FindAny(std::wstring_view logicalPattern) {
     SplitLast(logicalPattern, folder, pattern);
     if (pattern.empty())
         return false;
-    if (HasWildcard(pattern) && MatchWildcard(pattern, L".")) {
+    if (!HasWildcard(pattern))
+        return !FindMatches(logicalPattern).empty();
+    if (MatchWildcard(pattern, L".")) {
         std::error_code error;
         if (stdfs::is_directory(ResolveFolder(folder), error))
             return true;
     }
-    return !FindMatches(logicalPattern).empty();
+    // The first match answers: a folder of many drawings is not listed to the end.
+    bool found = false;
+    VisitMatches(folder, pattern, EntryKind::Any, [&found](std::wstring&&) {
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 bool CreateFolder(std::wstring_view logical) {

@@ -66,10 +66,30 @@ struct CodePage::Tables {
     std::array<wchar_t, 256> single{};
     std::array<bool, 256> lead{};
     std::vector<wchar_t> pairs = std::vector<wchar_t>(128 * 256, kNoChar);
-    std::unordered_map<wchar_t, unsigned short> reverse;
+    // Encoding looks every character up: the characters of the basic plane by index (0: none;
+    // no character beyond ASCII has code 0), the few others in a map.
+    std::vector<unsigned short> reverseBasic = std::vector<unsigned short>(0x10000, 0);
+    std::unordered_map<wchar_t, unsigned short> reverseOther;
 
     wchar_t Pair(unsigned char leadByte, unsigned char trail) const {
         return pairs[(leadByte - 0x80) * 256 + trail];
+    }
+    // The first code of a character wins, as the table lists them.
+    void AddReverse(wchar_t c, unsigned short code) {
+        if (c >= 0 && c < 0x10000) {
+            unsigned short& slot = reverseBasic[static_cast<size_t>(c)];
+            if (!slot)
+                slot = code;
+        } else {
+            reverseOther.emplace(c, code);
+        }
+    }
+    // 0 when the code page has no code for the character.
+    unsigned short Reverse(wchar_t c) const {
+        if (c >= 0 && c < 0x10000)
+            return reverseBasic[static_cast<size_t>(c)];
+        auto found = reverseOther.find(c);
+        return found == reverseOther.end() ? 0 : found->second;
     }
 };
 
@@ -121,12 +141,12 @@ const CodePage::Tables* CodePage::LookupTables() const {
     }
     for (unsigned b = 0x80; b < 0x100; ++b)
         if (tables->single[b] != kNoChar)
-            tables->reverse.emplace(tables->single[b], static_cast<unsigned short>(b));
+            tables->AddReverse(tables->single[b], static_cast<unsigned short>(b));
     for (unsigned l = 0x80; l < 0x100; ++l)
         for (unsigned t = 0; t < 0x100 && tables->lead[l]; ++t)
             if (wchar_t c =
                     tables->Pair(static_cast<unsigned char>(l), static_cast<unsigned char>(t)))
-                tables->reverse.emplace(c, static_cast<unsigned short>(l << 8 | t));
+                tables->AddReverse(c, static_cast<unsigned short>(l << 8 | t));
     m_tables = std::move(tables);
     return m_tables.get();
 }
@@ -229,34 +249,42 @@ bool CodePage::EncodeWithIconv(wchar_t c, std::string& out) const {
 std::string CodePage::Encode(std::wstring_view text, bool* lossy) const {
     if (lossy)
         *lossy = false;
-    const Tables* tables = m_valid ? LookupTables() : nullptr;
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (wchar_t c : text) {
-        if (c >= 0 && c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            continue;
-        }
-        if (IsEscapedByte(c)) {
-            out.push_back(static_cast<char>(c - kEscapedByteBase));
-            continue;
-        }
-        if (tables) {
-            auto found = tables->reverse.find(c);
-            if (found != tables->reverse.end()) {
-                unsigned short code = found->second;
-                if (code > 0xFF)
-                    out.push_back(static_cast<char>(code >> 8));
-                out.push_back(static_cast<char>(code & 0xFF));
-                continue;
-            }
-        } else if (m_valid && EncodeWithIconv(c, out)) {
-            continue;
-        }
-        out.push_back(kReplacement);
+    auto replaced = [lossy]() {
         if (lossy)
             *lossy = true;
+        return kReplacement;
+    };
+    const Tables* tables = m_valid ? LookupTables() : nullptr;
+    if (!tables) {
+        std::string out;
+        for (wchar_t c : text) {
+            if (c >= 0 && c < 0x80)
+                out.push_back(static_cast<char>(c));
+            else if (IsEscapedByte(c))
+                out.push_back(static_cast<char>(c - kEscapedByteBase));
+            else if (!m_valid || !EncodeWithIconv(c, out))
+                out.push_back(replaced());
+        }
+        return out;
     }
+    // At most two bytes per character: written through a pointer into a buffer of that size,
+    // then cut to fit (whole management files are encoded to be compared with the disk's).
+    std::string out(text.size() * 2, '\0');
+    char* next = out.data();
+    for (wchar_t c : text) {
+        if (c >= 0 && c < 0x80) {
+            *next++ = static_cast<char>(c);
+        } else if (IsEscapedByte(c)) {
+            *next++ = static_cast<char>(c - kEscapedByteBase);
+        } else if (unsigned short code = tables->Reverse(c)) {
+            if (code > 0xFF)
+                *next++ = static_cast<char>(code >> 8);
+            *next++ = static_cast<char>(code & 0xFF);
+        } else {
+            *next++ = replaced();
+        }
+    }
+    out.resize(static_cast<size_t>(next - out.data()));
     return out;
 }
 

@@ -112,7 +112,8 @@ void ConsoleBackend::PerformLine(Dialog& dialog, const std::wstring& line) {
         m_write(error + L"\n");
         return;
     }
-    if (!dialog.IsWindow() || dialog.HasEnded())
+    // A modeless window may be gone altogether: its close box deletes it.
+    if (!IsWindowAlive(&dialog) || !dialog.IsWindow() || dialog.HasEnded())
         return;
     // What changed: the lines that are new or different, in order.
     std::vector<std::wstring> after = DescribeDialog(dialog);

@@ -9,8 +9,7 @@ namespace ui {
 TreeCtrl::TreeCtrl() : Control(ControlKind::Tree) {}
 
 TreeCtrl::~TreeCtrl() {
-    for (TreeItem* item : m_items)
-        delete item;
+    m_items.ForEach([](TreeItem* item) { delete item; });
 }
 
 TreeItem* TreeCtrl::ResolveParent(HTREEITEM parent) const {
@@ -25,7 +24,7 @@ HTREEITEM TreeCtrl::InsertItem(const std::wstring& text, int image, int selected
     if (owner == reinterpret_cast<TreeItem*>(-1))
         return nullptr;
     auto* item = new TreeItem{text, image, selectedImage};
-    m_items.insert(item);
+    m_items.Insert(item);
     Link(item, owner, after);
     Notify(WindowChange::ItemInserted, reinterpret_cast<uintptr_t>(item));
     return item;
@@ -84,7 +83,8 @@ void TreeCtrl::DeleteSubtree(TreeItem* item) {
         m_dropHilite = nullptr;
     if (m_firstVisible == item)
         m_firstVisible = nullptr;
-    m_items.erase(item);
+    m_items.Erase(item);
+    ++m_deletions;
     delete item;
 }
 

@@ -9,10 +9,10 @@
 
 #include "platform/ui/Control.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/PointerSet.h"
 
 #include <functional>
 #include <memory>
-#include <unordered_set>
 
 namespace ui {
 
@@ -121,8 +121,11 @@ public:
     // TVI_ROOT deletes every item. False for a handle that is not an item of this tree.
     bool DeleteItem(HTREEITEM item);
     bool DeleteAllItems() { return DeleteItem(TVI_ROOT); }
-    bool IsItem(HTREEITEM item) const { return item && m_items.count(item) != 0; }
-    unsigned GetCount() const { return static_cast<unsigned>(m_items.size()); }
+    bool IsItem(HTREEITEM item) const { return m_items.Contains(item); }
+    unsigned GetCount() const { return static_cast<unsigned>(m_items.Size()); }
+    // How many items were deleted so far: a caller that keeps handles knows that all of them
+    // still stand while this has not changed since it took them.
+    uint64_t GetDeletionCount() const { return m_deletions; }
 
     // Navigation; null where there is no such item.
     HTREEITEM GetRootItem() const { return m_first; }
@@ -198,7 +201,8 @@ private:
     int RowOf(const TreeItem* item) const;
     bool SortSiblings(TreeItem* parent, const std::function<bool(TreeItem*, TreeItem*)>& less);
 
-    std::unordered_set<TreeItem*> m_items;
+    PointerSet<TreeItem> m_items;
+    uint64_t m_deletions = 0;
     TreeItem* m_first = nullptr;
     TreeItem* m_last = nullptr;
     TreeItem* m_selected = nullptr;

@@ -1,8 +1,10 @@
 #include "platform/ui/Window.h"
 
+#include "platform/text/WideString.h"
 #include "platform/ui/Backend.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_set>
 #include <vector>
 
@@ -267,6 +269,21 @@ void EnumWindows(const std::function<bool(Window*)>& visit) {
 
 bool IsWindowAlive(const Window* window) {
     return window && LiveWindows().count(window) != 0;
+}
+
+unsigned RegisterWindowMessageW(const wchar_t* name) {
+    static auto* registered = new std::map<std::wstring, unsigned>();
+    if (!name || !*name)
+        return 0;
+    std::wstring key = text::FoldCase(name);
+    auto found = registered->find(key);
+    if (found != registered->end())
+        return found->second;
+    unsigned number = 0xC000 + static_cast<unsigned>(registered->size());
+    if (number > 0xFFFF)
+        return 0;
+    registered->emplace(std::move(key), number);
+    return number;
 }
 
 } // namespace ui

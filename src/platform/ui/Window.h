@@ -176,5 +176,9 @@ Window* FindWindowW(const wchar_t* className, const wchar_t* caption);
 void EnumWindows(const std::function<bool(Window*)>& visit);
 // Whether the pointer names a window that exists now (a message may outlive its target).
 bool IsWindowAlive(const Window* window);
+// A message number of the range 0xC000 to 0xFFFF for a name, the same for the same name
+// (compared without regard to case) for the life of the process; 0 for an empty name or when
+// the range is used up.
+unsigned RegisterWindowMessageW(const wchar_t* name);
 
 } // namespace ui

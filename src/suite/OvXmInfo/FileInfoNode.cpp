@@ -1,10 +1,27 @@
 #include "suite/OvXmInfo/FileInfoNode.h"
 
 #include "platform/text/WideString.h"
+#include "platform/ui/Window.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
-#include "suite/OvXmInfo/ManageFileInfo.h"
+namespace {
+ui::Window* g_pWndOprtDwgBtl = nullptr;
+}
+
+void CFileInfoNode::Setm_hWndOprtDwgBtl(ui::Window* pWnd) {
+    g_pWndOprtDwgBtl = pWnd;
+}
+
+ui::Window* CFileInfoNode::Getm_hWndOprtDwgBtl() {
+    return ui::IsWindowAlive(g_pWndOprtDwgBtl) ? g_pWndOprtDwgBtl : nullptr;
+}
+
+unsigned CFileInfoNode::GetuiGetDwgBtlInfo_Message() {
+    static const unsigned nMessage = ui::RegisterWindowMessageW(L"OvXmInfo_GetDwgBtlInfo");
+    return nMessage;
+}
 
 const std::wstring& CFileInfoNode::Getm_strFullPath() const {
     if (m_pStyleNode && m_pStyleNode->Getm_pManageFileInfo())

@@ -6,6 +6,10 @@
 
 class CFileStyleNodeInfo;
 
+namespace ui {
+class Window;
+}
+
 class CFileInfoNode {
 public:
     CFileInfoNode() = default;
@@ -31,6 +35,13 @@ public:
     std::wstring GetFilePathName() const;
     // Non-zero for a drawing (".dwg", any case).
     int IsDwgFileName() const;
+
+    // The window that answers the library's title-block requests (the management window; null
+    // when there is none or it is gone), and the number of the request message, registered by
+    // its name so that every module of the process agrees on it.
+    static void Setm_hWndOprtDwgBtl(ui::Window* pWnd);
+    static ui::Window* Getm_hWndOprtDwgBtl();
+    static unsigned GetuiGetDwgBtlInfo_Message();
 
     CFileStyleNodeInfo* Getm_pStyleNode() const { return m_pStyleNode; }
     // Removes this record from its type and destroys it; the file itself stays. 0 for a

@@ -41,6 +41,13 @@ CFileInfoNode* CFileStyleNodeInfo::InsertOneFileInfoToArray(const std::wstring& 
     return m_FileInfoArray.insert(position, std::move(pFile))->get();
 }
 
+void CFileStyleNodeInfo::SortFileInfoArrayByFileName() {
+    std::stable_sort(
+        m_FileInfoArray.begin(), m_FileInfoArray.end(), [](const auto& a, const auto& b) {
+            return text::CompareNoCase(a->Getm_strFileName(), b->Getm_strFileName()) < 0;
+        });
+}
+
 int CFileStyleNodeInfo::DeleteFileNode(const CFileInfoNode* pFileNode) {
     auto found = std::find_if(m_FileInfoArray.begin(), m_FileInfoArray.end(),
                               [pFileNode](const auto& p) { return p.get() == pFileNode; });

@@ -41,6 +41,9 @@ public:
     CFileInfoNode* InsertOneFileInfoToArray(const std::wstring& strFileName,
                                             const std::wstring& strRemark,
                                             const CFileInfoNode* pAfter = nullptr);
+    // Puts the records in file-name order (without regard to case; equal names keep their
+    // order).
+    void SortFileInfoArrayByFileName();
     // Removes and destroys one of this type's records; 0 when it is not one of them.
     int DeleteFileNode(const CFileInfoNode* pFileNode);
 

@@ -1,7 +1,9 @@
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
 #include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
@@ -78,31 +80,57 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     return 1;
 }
 
-std::vector<std::wstring> CManageFileInfo::GetManageFileLines() const {
-    std::vector<std::wstring> arrLines;
-    xmfile::AppendExplainBlock(m_ExplainInfoArray, arrLines);
-    arrLines.insert(arrLines.end(), m_arrOtherLines.begin(), m_arrOtherLines.end());
-    arrLines.emplace_back(xmfile::kBeginContent);
+std::wstring CManageFileInfo::GetManageFileText() const {
+    // Built in one piece: the window writes hundreds of files back in a row, most of which it
+    // then finds unchanged.
+    std::wstring strText;
+    strText.reserve(4096);
+    auto line = [&strText](std::wstring_view strLine) {
+        strText += strLine;
+        strText += L"\r\n";
+    };
+    xmfile::AppendExplainBlockText(m_ExplainInfoArray, strText);
+    for (const std::wstring& strLine : m_arrOtherLines)
+        line(strLine);
+    line(xmfile::kBeginContent);
     // The group without type comes first and needs no header line.
     for (const auto& pStyle : m_FileStyleNodeArray) {
-        if (pStyle->Getm_bIsExistStyleName())
-            arrLines.push_back(
-                xmfile::StyleHeaderLine(pStyle->Getm_StyleNameNode().GetstrSysTypeName()));
-        for (const auto& pFile : pStyle->Getm_FileInfoArray())
-            arrLines.push_back(
-                xmfile::FileLine(pFile->Getm_strFileName(), pFile->Getm_strRemark()));
+        if (pStyle->Getm_bIsExistStyleName()) {
+            xmfile::AppendStyleHeaderLine(strText,
+                                          pStyle->Getm_StyleNameNode().GetstrSysTypeName());
+            strText += L"\r\n";
+        }
+        for (const auto& pFile : pStyle->Getm_FileInfoArray()) {
+            xmfile::AppendFileLine(strText, pFile->Getm_strFileName(), pFile->Getm_strRemark());
+            strText += L"\r\n";
+        }
     }
-    arrLines.emplace_back(xmfile::kEndContent);
-    arrLines.emplace_back(xmfile::kEof);
-    arrLines.insert(arrLines.end(), m_arrLinesAfterEof.begin(), m_arrLinesAfterEof.end());
-    return arrLines;
+    line(xmfile::kEndContent);
+    line(xmfile::kEof);
+    for (const std::wstring& strLine : m_arrLinesAfterEof)
+        line(strLine);
+    return strText;
+}
+
+bool CManageFileInfo::IsFileUpToDate(const std::string& strBytes) const {
+    std::string strOnDisk;
+    return !m_StrManageFilePathName.empty() && fs::ReadBytes(m_StrManageFilePathName, strOnDisk) &&
+           strOnDisk == strBytes;
 }
 
 int CManageFileInfo::WriteManageFile() {
+    std::wstring strText = GetManageFileText();
+    // The window writes its management files back whenever it rescans its trees: a file that
+    // holds these very bytes already is left alone, which spares the disk hundreds of flushed
+    // writes and keeps the file's date for the server's synchronisation.
+    bool bLossy = false;
+    std::string strBytes = text::AnsiCodePage().Encode(strText, &bLossy);
+    if (!bLossy && IsFileUpToDate(strBytes))
+        return 1;
     text::TextFileStatus status;
     // Text the code page cannot hold is refused by the text layer, which says which character.
     if (m_StrManageFilePathName.empty() ||
-        !text::WriteTextLines(m_StrManageFilePathName, GetManageFileLines(), &status)) {
+        !text::WriteTextFile(m_StrManageFilePathName, strText, &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         return 0;
     }

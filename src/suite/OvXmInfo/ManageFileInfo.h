@@ -35,11 +35,12 @@ public:
     // ".prj" file, or its description block is incomplete; the entries read so far stay.
     int ReadManageFile(const std::wstring& strManageFilePathName);
     // Rewrites the file: description block, the lines the reader kept aside, the content
-    // section, "$EOF". The old file is replaced only by a complete new one. 0 (after a
-    // command-line message) when it could not be written.
+    // section, "$EOF". The old file is replaced only by a complete new one; a file that holds
+    // exactly those bytes already is not written at all. 0 (after a command-line message) when
+    // it could not be written.
     int WriteManageFile();
-    // The lines WriteManageFile writes.
-    std::vector<std::wstring> GetManageFileLines() const;
+    // The text WriteManageFile writes, each line ended by CR LF.
+    std::wstring GetManageFileText() const;
 
     const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
     // The container's folder and name.
@@ -95,6 +96,8 @@ public:
 
 private:
     static int CanNameStyle(const std::wstring& strName);
+    // Whether the file on disk holds these bytes already.
+    bool IsFileUpToDate(const std::string& strBytes) const;
     CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
     void Clear();
 

@@ -55,6 +55,8 @@ std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int lo
 // cannot hold a line break, so any break is written as a blank.
 void AppendExplainBlock(const std::vector<CExplainInfoNode>& entries,
                         std::vector<std::wstring>& lines);
+// The same as text, each line ended by CR LF.
+void AppendExplainBlockText(const std::vector<CExplainInfoNode>& entries, std::wstring& out);
 
 struct ContentFile {
     std::wstring strFileName;
@@ -83,8 +85,12 @@ ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t firs
 // The header line of a named type ("name:") and the line of one file ("name<remark>").
 std::wstring StyleHeaderLine(std::wstring_view strStyleName);
 std::wstring FileLine(std::wstring_view strFileName, std::wstring_view strRemark);
+// The same, appended to a text.
+void AppendStyleHeaderLine(std::wstring& out, std::wstring_view strStyleName);
+void AppendFileLine(std::wstring& out, std::wstring_view strFileName, std::wstring_view strRemark);
 
 // A text as it may stand on one line of the file: line breaks become blanks.
 std::wstring SingleLine(std::wstring_view text);
+void AppendSingleLine(std::wstring& out, std::wstring_view text);
 
 } // namespace xmfile

@@ -4,12 +4,25 @@
 // and Equipment, the path handed to web publishing, and the file operations the module runs
 // on containers and drawings.
 
+#include <set>
 #include <string>
 #include <vector>
 
 namespace ui {
+class ImageList;
+class TreeCtrl;
 class Window;
-}
+} // namespace ui
+
+// The pictures of the trees' items, by index in the image list the library fills. The window
+// relies on 0 (a Project: opened by the expansion adjustment), 2 and 3 (an Equipment, and the
+// Equipment the suite works on now) and 4 (a drawing type: closed by the adjustment).
+inline constexpr int kImageProject = 0;
+inline constexpr int kImageStyleOpen = 1;
+inline constexpr int kImageEquipment = 2;
+inline constexpr int kImageEquipmentCurrent = 3;
+inline constexpr int kImageStyle = 4;
+inline constexpr int kImageDrawing = 5;
 
 class CXmComonPar {
 public:
@@ -63,11 +76,35 @@ public:
                                                  const std::wstring& strNewFolder, int bIsXm,
                                                  ui::Window* pWnd);
 
+    // --- The management window's trees ---
+    // The content tree and the project tree: the library inserts, deletes and selects the
+    // items of its tree nodes in them itself.
+    void SetXmAndSbTreeCtrl(ui::TreeCtrl* pSbTreeCtrl, ui::TreeCtrl* pXmTreeCtrl);
+    // Null when none was given or the tree is gone.
+    ui::TreeCtrl* GetpDlgXmTreeCtrl() const;
+    ui::TreeCtrl* GetpDlgSbTreeCtrl() const;
+    // Fills the image list with the pictures of the kImage... indices.
+    void SetImageListOfTreeCtrl(ui::ImageList* pImageList);
+    // Forgets the trees and the web-publishing hand-over.
+    void ClearMemberVar();
+    // Forgets the drawing-type items that were open when the library last removed them.
+    void ClearArrayMemory();
+
+    // A drawing-type item that is open when the library removes it (to insert it again, or
+    // because the trees are being rebuilt) is opened again when the library next inserts it.
+    void RememberStyleExpanded(const std::wstring& strContainerFolder,
+                               const std::wstring& strSysTypeName, bool bExpanded);
+    bool WasStyleExpanded(const std::wstring& strContainerFolder,
+                          const std::wstring& strSysTypeName) const;
+
 private:
     std::wstring m_strCommonResFolder;
     std::wstring m_strLocalFolder;
     std::wstring m_strWebPubManageFile;
     std::wstring m_strWebPubInvoker;
+    ui::TreeCtrl* m_pSbTreeCtrl = nullptr;
+    ui::TreeCtrl* m_pXmTreeCtrl = nullptr;
+    std::set<std::wstring> m_arrExpandedStyles;
 };
 
 extern CXmComonPar g_XmComonPar;

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using ovtest::Cp936Lines;
 using ovtest::ScopedStyleCatalogue;
@@ -134,6 +135,28 @@ TEST(ManageFileInfo, AFailedWriteLeavesTheOldFileIntactAndSaysSo) {
         EXPECT_EQ(file.WriteManageFile(), 1);
         EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
     }
+}
+
+TEST(ManageFileInfo, AFileThatHoldsTheBytesAlreadyIsNotWrittenAgain) {
+    TempFolder folder;
+    folder.WriteBytes(L"S\\S.prj",
+                      Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"1.dwg<>"}, "\n"));
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    auto inode = [&folder]() {
+        struct stat info {};
+        ::stat(folder.NativePath(L"S\\S.prj").c_str(), &info);
+        return info.st_ino;
+    };
+    ino_t before = inode();
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    ino_t written = inode();
+    EXPECT_NE(written, before) << "another layout: written";
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    EXPECT_EQ(inode(), written) << "the same bytes: left alone";
+    file.AddNoStyleFileByInputFileName(L"2.dwg");
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    EXPECT_NE(inode(), written);
 }
 
 TEST(ManageFileInfo, TextsTheCodePageCannotHoldAreReported) {

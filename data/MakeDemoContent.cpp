@@ -1,0 +1,306 @@
+// ovdemo: the sample content of the demo installation, which the build writes into the
+// installation folder (it is not kept in the repository): a Project with a sub-Project and
+// three Equipments, their management files, fifteen drawings made by the stand-in host (each
+// with a title block whose name cell holds the drawing's name, a location record, a few
+// entities and the preview the host draws when it saves), a container template of each kind,
+// and the remembered current Project and Equipment pointing at the sample.
+//
+//   ovdemo INSTALLATION_FOLDER
+//
+
+#include "platform/cad/DbDatabase.h"
+#include "platform/cad/DbDictionary.h"
+#include "platform/cad/DbLine.h"
+#include "platform/cad/DbOpen.h"
+#include "platform/cad/DbSymbolTable.h"
+#include "platform/cad/DbText.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/fs/LogicalPath.h"
+#include "platform/text/TextFile.h"
+#include "platform/text/Utf8.h"
+#include "records/DrawingLocation.h"
+#include "suite/OvDwgBtlInfo/TitleBlockFormat.h"
+#include "suite/OvXmInfo/AllStyNameInfo.h"
+#include "suite/OvXmInfo/ManageFileInfo.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+struct DrawingPlan {
+    const wchar_t* type; // display name of its drawing type
+    const wchar_t* file;
+    const wchar_t* name; // written in the title block
+    const wchar_t* remark;
+};
+
+struct ContainerPlan {
+    const wchar_t* folder; // below the Project (a sub-Project's Equipment: "sub\name")
+    bool isProject;
+    std::vector<CExplainInfoNode> entries;
+    std::vector<DrawingPlan> drawings;
+};
+
+const wchar_t* const kProject = L"某220kV变电站扩建工程";
+
+std::vector<CExplainInfoNode> ProjectEntries() {
+    return {{L"工程名称", L"某220kV变电站扩建工程"},
+            {L"工程合同号", L"HT-2026-0815"},
+            {L"工程电气设计负责人", L"设计甲"}};
+}
+
+std::vector<CExplainInfoNode> EquipmentEntries(const wchar_t* name, const wchar_t* model,
+                                               const wchar_t* book) {
+    std::vector<CExplainInfoNode> entries = ProjectEntries();
+    entries.insert(
+        entries.end(),
+        {{L"设备名称", name}, {L"设备型号", model}, {L"设备图册号", book}, {L"设备数量", L"1"}});
+    return entries;
+}
+
+std::vector<ContainerPlan> SampleContainers() {
+    return {
+        {L"",
+         true,
+         ProjectEntries(),
+         {{L"图纸目录", L"00 图纸目录.dwg", L"图纸目录", L"全工程"},
+          {L"说明书", L"01 设计说明.dwg", L"设计说明", L""}}},
+        {L"1号主变保护柜",
+         false,
+         EquipmentEntries(L"1号主变保护柜", L"PRC-78A", L"B1"),
+         {{L"封面", L"B1-00.dwg", L"1号主变保护柜封面", L""},
+          {L"原理图", L"B1-01.dwg", L"主变差动保护原理图", L"差动"},
+          {L"原理图", L"B1-02.dwg", L"主变后备保护原理图", L""},
+          {L"屏面布置图", L"B1-03.dwg", L"屏面布置图", L"正面"},
+          {L"屏端子图", L"B1-04.dwg", L"屏端子排图", L""}}},
+        {L"2号主变保护柜",
+         false,
+         EquipmentEntries(L"2号主变保护柜", L"PRC-78A", L"B2"),
+         {{L"原理图", L"B2-01.dwg", L"主变差动保护原理图", L""},
+          {L"屏面布置图", L"B2-02.dwg", L"屏面布置图", L""},
+          {L"屏端子图", L"B2-03.dwg", L"屏端子排图", L""},
+          {L"材料表", L"B2-04.dwg", L"设备材料表", L""}}},
+        {L"35kV线路保护", true, {{L"工程名称", L"35kV线路保护"}}, {}},
+        {L"35kV线路保护\\3号线路保护柜",
+         false,
+         EquipmentEntries(L"3号线路保护柜", L"PRC-41", L"B3"),
+         {{L"原理图", L"B3-01.dwg", L"线路保护原理图", L""},
+          {L"压板定义及排列图", L"B3-02.dwg", L"压板定义及排列图", L""},
+          {L"接线图", L"B3-03.dwg", L"背面接线图", L""},
+          {L"材料表", L"B3-04.dwg", L"设备材料表", L""}}},
+    };
+}
+
+std::wstring Join(const std::wstring& folder, const std::wstring& name) {
+    return name.empty() ? folder : folder + L"\\" + name;
+}
+
+std::wstring LastItem(const std::wstring& path) {
+    size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+void Fail(const std::wstring& what) {
+    std::fprintf(stderr, "ovdemo: %s\n", text::ToUtf8(what).c_str());
+    std::exit(1);
+}
+
+AcDbObjectId Append(AcDbDatabase& db, AcDbEntity* entity) {
+    AcDbObjectPointer<AcDbBlockTableRecord> space(db.modelSpaceId(), AcDb::kForWrite);
+    AcDbObjectId id;
+    if (space.openStatus() != Acad::eOk || space->appendAcDbEntity(id, entity) != Acad::eOk)
+        Fail(L"an entity cannot be added");
+    entity->close();
+    return id;
+}
+
+void Line(AcDbDatabase& db, double x1, double y1, double x2, double y2) {
+    Append(db, new AcDbLine({x1, y1, 0}, {x2, y2, 0}));
+}
+
+void Box(AcDbDatabase& db, double x1, double y1, double x2, double y2) {
+    Line(db, x1, y1, x2, y1);
+    Line(db, x2, y1, x2, y2);
+    Line(db, x2, y2, x1, y2);
+    Line(db, x1, y2, x1, y1);
+}
+
+void Text(AcDbDatabase& db, double x, double y, const std::wstring& text, double height) {
+    Append(db, new AcDbText({x, y, 0}, text, AcDbObjectId::kNull, height));
+}
+
+// The title block at the lower right corner of an A3 sheet: its cells are described in the
+// record "TESSALINE_TITLE" (corners relative to the insertion point), its texts stand in
+// model space inside the cells, the drawing's name in the name cell.
+void TitleBlock(AcDbDatabase& db, const std::wstring& name, const std::wstring& project) {
+    const AcGePoint3d base{235, 5, 0};
+    auto* block = new AcDbBlockTableRecord();
+    block->setName(L"TITLE");
+    AcDbObjectId blockId;
+    {
+        AcDbObjectPointer<AcDbBlockTable> table(db.blockTableId(), AcDb::kForWrite);
+        if (table.openStatus() != Acad::eOk || table->add(blockId, block) != Acad::eOk)
+            Fail(L"the title block cannot be defined");
+        for (AcDbEntity* line : std::initializer_list<AcDbEntity*>{
+                 new AcDbLine({0, 0, 0}, {180, 0, 0}), new AcDbLine({180, 0, 0}, {180, 56, 0}),
+                 new AcDbLine({180, 56, 0}, {0, 56, 0}), new AcDbLine({0, 56, 0}, {0, 0, 0}),
+                 new AcDbLine({0, 28, 0}, {180, 28, 0}), new AcDbLine({100, 0, 0}, {100, 56, 0})}) {
+            block->appendAcDbEntity(line);
+            line->close();
+        }
+        block->close();
+    }
+    AcDbObjectId reference = Append(db, new AcDbBlockReference(base, blockId));
+    for (const wchar_t* application : kTitleBlockApplications) {
+        auto* record = new AcDbRegAppTableRecord();
+        record->setName(application);
+        AcDbObjectPointer<AcDbRegAppTable> table(db.regAppTableId(), AcDb::kForWrite);
+        AcDbObjectId id;
+        if (table.openStatus() != Acad::eOk || table->add(id, record) != Acad::eOk)
+            Fail(L"an application cannot be registered");
+        record->close();
+    }
+    AcDbObjectPointer<AcDbBlockReference> opened(reference, AcDb::kForWrite);
+    for (const wchar_t* application : kTitleBlockApplications)
+        opened->setXData(application, {resbuf::Text(1000, L"A3")});
+    opened->createExtensionDictionary();
+    AcDbObjectPointer<AcDbDictionary> dictionary(opened->extensionDictionary(), AcDb::kForWrite);
+    ResbufChain cells;
+    for (const wchar_t* cell :
+         {kTitleBeginMarker, L"A3", L"图样名称|0|28|100|0|5|0.7|宋体",
+          L"工程名称|0|56|100|28|3.5|0.7|宋体", L"设计|100|56|180|28|3.5|0.7|宋体",
+          L"图号|100|28|180|0|3.5|0.7|宋体", kTitleEndMarker})
+        cells.push_back(resbuf::Text(1, cell));
+    auto* record = new AcDbXrecord();
+    record->setFromRbChain(cells);
+    AcDbObjectId recordId;
+    if (dictionary.openStatus() != Acad::eOk ||
+        dictionary->setAt(kTitleRecordKey, record, recordId) != Acad::eOk)
+        Fail(L"the title block's record cannot be written");
+    record->close();
+    Text(db, base.x + 5, base.y + 12, name, 5);
+    Text(db, base.x + 5, base.y + 40, project, 3.5);
+    Text(db, base.x + 105, base.y + 40, L"设计甲", 3.5);
+}
+
+// A few entities by the drawing's type, so that each preview shows something of its own.
+void Content(AcDbDatabase& db, const std::wstring& type, int number) {
+    double shift = number * 7.0;
+    if (type == L"屏面布置图" || type == L"压板定义及排列图") {
+        Box(db, 60, 60, 200, 280);
+        for (int row = 0; row < 5; ++row)
+            Box(db, 80, 240 - row * 35.0, 180, 265 - row * 35.0);
+    } else if (type == L"屏端子图" || type == L"接线图") {
+        for (int row = 0; row < 20; ++row) {
+            Box(db, 60, 60 + row * 10.0, 90, 70 + row * 10.0);
+            Line(db, 90, 65 + row * 10.0, 160 + shift, 65 + row * 10.0);
+        }
+    } else if (type == L"原理图") {
+        for (int branch = 0; branch < 6; ++branch) {
+            double y = 90 + branch * 30.0;
+            Line(db, 40, y, 120 + shift, y);
+            Box(db, 120 + shift, y - 6, 150 + shift, y + 6);
+            Line(db, 150 + shift, y, 210, y);
+        }
+        Line(db, 40, 90, 40, 240);
+        Line(db, 210, 90, 210, 240);
+    } else {
+        for (int row = 0; row < 12; ++row)
+            Line(db, 40, 270 - row * 12.0, 380, 270 - row * 12.0);
+        Text(db, 40, 278, type, 7);
+    }
+}
+
+void SaveDemoDrawing(const std::wstring& path, const DrawingPlan& plan,
+                     const std::wstring& location, int number) {
+    AcDbDatabase db;
+    Box(db, 0, 0, 420, 297);
+    Box(db, 25, 5, 415, 292);
+    Content(db, plan.type, number);
+    TitleBlock(db, plan.name, kProject);
+    if (!SetDrawingLocation(&db, location))
+        Fail(L"the location cannot be written in " + path);
+    if (db.saveAs(path.c_str(), false) != Acad::eOk)
+        Fail(L"cannot save " + path);
+}
+
+// A container's folder, management file and drawings.
+void MakeContainer(const std::wstring& folder, const ContainerPlan& plan, int& number) {
+    if (!fs::CreateFolders(folder))
+        Fail(L"cannot make " + folder);
+    CManageFileInfo manageFile;
+    manageFile.SetPath_FileNameByFullPath(folder, plan.isProject ? 1 : 0);
+    manageFile.Getm_ExplainInfoArray() = plan.entries;
+    for (const DrawingPlan& drawing : plan.drawings) {
+        CFileStyleNodeInfo* pStyle = manageFile.FindStyNodeByInputSysOrDisName(drawing.type);
+        if (!pStyle && !manageFile.AddOneNewStyData(drawing.type, nullptr, pStyle))
+            Fail(std::wstring(L"the type cannot be added: ") + drawing.type);
+        pStyle->InsertOneFileInfoToArray(drawing.file, drawing.remark);
+        SaveDemoDrawing(Join(folder, drawing.file), drawing, LastItem(folder), ++number);
+    }
+    if (!manageFile.WriteManageFile())
+        Fail(L"cannot write " + manageFile.Getm_StrManageFilePathName());
+}
+
+void Replace(const stdfs::path& made, const stdfs::path& target) {
+    std::error_code error;
+    stdfs::remove_all(target, error);
+    stdfs::rename(made, target, error);
+    if (error)
+        Fail(L"cannot put " + text::FromUtf8(target.string()) + L" in place");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: ovdemo INSTALLATION_FOLDER\n", stderr);
+        return 2;
+    }
+    stdfs::path home = stdfs::absolute(argv[1]);
+    std::wstring logicalHome = fs::ToLogical(home);
+    CAllStyNameInfo catalogue;
+    catalogue.SetStyleFileName(logicalHome);
+    CManageFileInfo::Setm_AllStyNameInfo(&catalogue);
+
+    // Everything is made in a staging folder first and put in place when complete, so that a
+    // build that stops half way leaves the old content whole.
+    stdfs::path staging = home / (".demo-staging-" + std::to_string(::getpid()));
+    std::wstring logicalStaging = fs::ToLogical(staging);
+    int number = 0;
+    for (const ContainerPlan& plan : SampleContainers())
+        MakeContainer(Join(Join(Join(logicalStaging, L"Projects"), kProject), plan.folder), plan,
+                      number);
+    MakeContainer(Join(logicalStaging, L"itms\\项目模板"), {L"", true, ProjectEntries(), {}},
+                  number);
+    MakeContainer(Join(logicalStaging, L"prjs\\保护柜模板"),
+                  {L"",
+                   false,
+                   EquipmentEntries(L"保护柜模板", L"", L""),
+                   {{L"封面", L"封面.dwg", L"封面", L""},
+                    {L"屏面布置图", L"屏面布置图.dwg", L"屏面布置图", L""}}},
+                  number);
+    stdfs::path projects = home / "Projects";
+    Replace(staging / "Projects", projects);
+    for (const char* kind : {"itms", "prjs"})
+        for (const auto& made : stdfs::directory_iterator(staging / kind))
+            Replace(made.path(), home / "Template" / kind / made.path().filename());
+    std::error_code ignored;
+    stdfs::remove_all(staging, ignored);
+
+    std::wstring project = Join(Join(fs::ToLogical(projects), kProject), kProject) + L".itm";
+    std::wstring equipment =
+        Join(Join(Join(fs::ToLogical(projects), kProject), L"1号主变保护柜"), L"1号主变保护柜.prj");
+    if (!text::WriteTextFile(Join(logicalHome, L"Data\\recent.dat"), project) ||
+        !text::WriteTextFile(Join(logicalHome, L"Data\\default.dat"), equipment))
+        Fail(L"cannot remember the sample Project");
+    return 0;
+}

@@ -1,0 +1,130 @@
+// The trees' context menu: the selection under the pointer, the states of the items, and the
+// routing of the commands chosen.
+
+#include "drawing/EditOprt.h"
+#include "frame/ManageCommands.h"
+#include "frame/ManageGlobals.h"
+#include "manager/ManageDlg.h"
+#include "manager/ManageDlgResources.h"
+#include "manager/ManageMenuStates.h"
+#include "platform/cad/CommandStack.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/MessageBox.h"
+#include "store/WorkingMode.h"
+#include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
+
+namespace {
+
+bool IsWebPublishingRegistered() {
+    AcEdCommandStack* pStack = AcEdCommandStack::cast(acrxSysRegistry()->at(ACRX_COMMAND_DOCK));
+    return pStack && pStack->lookupGlobalCmd(L"OVWEB_INVOKEBY_XMMANAGE");
+}
+
+// The name of a command as the menu shows it, without its accelerator and dots.
+std::wstring CommandName(unsigned id) {
+    ui::Menu menu(ManageTreeMenuTemplate());
+    std::wstring strName = menu.GetMenuString(id, ui::MF_BYCOMMAND);
+    size_t accelerator = strName.find(L"(&");
+    if (accelerator != std::wstring::npos)
+        strName.erase(accelerator);
+    return text::TrimRight(strName, L".");
+}
+
+} // namespace
+
+void CManageDlg::SelectItemUnderCursor(bool bXmTree) {
+    ui::TreeCtrl& tree = bXmTree ? m_XmTreeCtrl : m_SbTreeCtrl;
+    ui::Point point = tree.ScreenToClient(ui::CurrentBackend().GetCursorPos());
+    unsigned flags = 0;
+    ui::HTREEITEM hItem = tree.HitTest(point, &flags);
+    if (hItem && (flags & ui::TVHT_ONITEM))
+        tree.SelectItem(hItem);
+    else if (!bXmTree && m_nMode == 1)
+        tree.SelectItem(nullptr);
+    m_CurSelInfo.m_nTreeUsed = bXmTree ? 1 : 0;
+}
+
+void CManageDlg::OnTreeRightClick(bool bXmTree) {
+    if (CEditOprt::GetDocumentCount() < 1 || m_bBusy)
+        return;
+    SelectItemUnderCursor(bXmTree);
+
+    CTreeMenuContext context;
+    context.bXmTree = bXmTree;
+    context.bProjectMode = m_nMode == 1;
+    context.bHasXmNode = m_CurSelInfo.m_pXmNode != nullptr;
+    context.bXmNodeIsRoot = context.bHasXmNode && m_CurSelInfo.m_pXmNode == m_pRootNode.get();
+    context.bHasSbNode = m_CurSelInfo.m_pSbNode != nullptr;
+    context.nSbKind = m_CurSelInfo.m_nSbKind;
+    if (context.bHasSbNode && context.nSbKind == 2)
+        context.bStyleHasFiles = !static_cast<CDrawFileStyleNode*>(m_CurSelInfo.m_pSbNode)
+                                      ->Getm_pFileStyleNodeInfo()
+                                      ->Getm_FileInfoArray()
+                                      .empty();
+    context.nWorkingMode = GetErpOrCadMode();
+    context.bWebPublishing = IsWebPublishingRegistered();
+
+    CDocumentLockScope lock;
+    ui::Menu menu(ManageTreeMenuTemplate());
+    ui::Menu* pPopup = menu.GetSubMenu(0);
+    ApplyTreeMenuStates(*pPopup, context);
+    ui::Point cursor = ui::CurrentBackend().GetCursorPos();
+    // The chosen command comes back as WM_COMMAND once the menu and the lock are gone.
+    pPopup->TrackPopupMenu(ui::TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
+}
+
+bool CManageDlg::RouteMenuCommand(unsigned id) {
+    switch (id) {
+    case 202:
+        RefreshTree(1);
+        return true;
+    case 217:
+        SortByFileName();
+        return true;
+    case 190:
+    case 191:
+        // New containers are made in a Project window, 190 from the project tree only.
+        if (m_nMode == 1 && m_CurSelInfo.m_pXmNode && (id == 191 || m_CurSelInfo.m_nTreeUsed == 1))
+            ReportNotYetAvailable(id == 190 ? L"新建项目" : L"新建设备");
+        else
+            ui::MessageBox(this, L"无效命令。", L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        return true;
+    case 282:
+    case 203:
+    case 215:
+    case 192:
+    case 120:
+    case 206:
+    case 193:
+    case 213:
+    case 122:
+    case 204:
+    case 205:
+    case 268:
+    case 201:
+    case 194:
+    case 195:
+    case 196:
+    case 198:
+    case 208:
+    case 199:
+    case 209:
+    case 200:
+    case 207:
+    case 239:
+    case 241:
+    case 243:
+    case 245:
+    case 247:
+    case 251:
+    case 197:
+    case 210:
+    case 171:
+        ReportNotYetAvailable(CommandName(id).c_str());
+        return true;
+    default:
+        return false;
+    }
+}

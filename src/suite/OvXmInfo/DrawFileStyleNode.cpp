@@ -1,0 +1,69 @@
+#include "suite/OvXmInfo/DrawFileStyleNode.h"
+
+#include "platform/text/Format.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/Window.h"
+#include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
+#include "suite/OvXmInfo/FileInfoNode.h"
+#include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
+
+CDrawTreeFileNode::CDrawTreeFileNode(CFileInfoNode* pFileInfoNode, CDrawFileStyleNode* pParent)
+    : CTreeDataNode(kTreeNodeFile), m_pFileInfoNode(pFileInfoNode), m_pParentNode(pParent) {}
+
+CTreeDataNode* CDrawTreeFileNode::GetParentDataNode() const {
+    return m_pParentNode;
+}
+
+std::wstring CDrawTreeFileNode::GetFileTextInfoForEdit(const CDrawTreeFileNode* pNode) {
+    if (!pNode || !pNode->m_pFileInfoNode)
+        return {};
+    const CFileInfoNode& file = *pNode->m_pFileInfoNode;
+    std::wstring strText =
+        text::Format(L"文件名称：%s\r\n文件备注：%s\r\n文件位置：%s", file.Getm_strFileName(),
+                     file.Getm_strRemark(), file.Getm_strFullPath());
+    // The title block is read by the window's title-block reader: the request goes to the
+    // window, which answers it at once, with the request's address as the message parameter.
+    ui::Window* pWnd = CFileInfoNode::Getm_hWndOprtDwgBtl();
+    if (!pWnd || !file.IsDwgFileName())
+        return strText;
+    OvDwgBtlInfoRequest request;
+    request.strDwgPathName = file.GetFilePathName();
+    pWnd->SendMessage(CFileInfoNode::GetuiGetDwgBtlInfo_Message(),
+                      reinterpret_cast<ui::WPARAM>(&request));
+    std::vector<std::wstring> arrLabels;
+    for (const OvTitleCell& cell : request.arrCells)
+        arrLabels.push_back(cell.strLabel);
+    return strText + L"\r\n标题栏：" +
+           (request.nFound ? text::Join(arrLabels, L"、") : std::wstring(L"无"));
+}
+
+CDrawFileStyleNode::CDrawFileStyleNode(CFileStyleNodeInfo* pFileStyleNodeInfo,
+                                       CXmSbTreeNodeInfo* pParent)
+    : CTreeDataNode(kTreeNodeStyle), m_pFileStyleNodeInfo(pFileStyleNodeInfo),
+      m_pParentNode(pParent) {}
+
+CTreeDataNode* CDrawFileStyleNode::GetParentDataNode() const {
+    return m_pParentNode;
+}
+
+CManageFileInfo* CDrawFileStyleNode::Getm_pManageFileInfo() const {
+    return m_pFileStyleNodeInfo ? m_pFileStyleNodeInfo->Getm_pManageFileInfo() : nullptr;
+}
+
+const std::wstring& CDrawFileStyleNode::GetShownName() const {
+    static const std::wstring kNone;
+    if (!m_pFileStyleNodeInfo)
+        return kNone;
+    const CStyleNameNode& names = m_pFileStyleNodeInfo->Getm_StyleNameNode();
+    return names.GetstrDisplayName().empty() ? names.GetstrSysTypeName()
+                                             : names.GetstrDisplayName();
+}
+
+std::wstring CDrawFileStyleNode::GetTwoStyleNameForEditString(const CDrawFileStyleNode* pNode) {
+    if (!pNode || !pNode->m_pFileStyleNodeInfo)
+        return {};
+    const CStyleNameNode& names = pNode->m_pFileStyleNodeInfo->Getm_StyleNameNode();
+    return text::Format(L"类型名称：%s\r\n系统类型：%s", pNode->GetShownName(),
+                        names.GetstrSysTypeName());
+}
