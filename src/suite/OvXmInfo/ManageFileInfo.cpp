@@ -51,8 +51,10 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     m_StrDirName = xmpath::LastItem(m_StrFullPathName);
     m_IsXmManageFile = bIsXm ? 1 : 0;
 
-    std::wstring strContent;
-    std::vector<std::wstring_view> arrLines;
+    // The text and its lines are needed only while the records are taken from them: one buffer
+    // per thread serves every file read (a Project with its Equipments reads hundreds).
+    thread_local std::wstring strContent;
+    thread_local std::vector<std::wstring_view> arrLines;
     xmfile::ExplainBlock block;
     bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
     m_ExplainInfoArray = std::move(block.entries);
@@ -61,6 +63,7 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     if (!bRead)
         return 0;
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
+    m_FileStyleNodeArray.reserve(scan.arrStyles.size());
     for (xmfile::ContentStyle& style : scan.arrStyles) {
         bool bNamed = !style.strStyleName.empty();
         CFileStyleNodeInfo* pStyle =
@@ -88,10 +91,7 @@ std::wstring CManageFileInfo::GetManageFileText() const {
         strText += strLine;
         strText += L"\r\n";
     };
-    std::vector<std::wstring> arrBlock;
-    xmfile::AppendExplainBlock(m_ExplainInfoArray, arrBlock);
-    for (const std::wstring& strLine : arrBlock)
-        line(strLine);
+    xmfile::AppendExplainBlockText(m_ExplainInfoArray, strText);
     for (const std::wstring& strLine : m_arrOtherLines)
         line(strLine);
     line(xmfile::kBeginContent);
@@ -114,30 +114,10 @@ std::wstring CManageFileInfo::GetManageFileText() const {
     return strText;
 }
 
-bool CManageFileInfo::IsFileUpToDate(const std::string& strBytes) {
-    // The bytes this object last wrote or found there, while the file is still that version,
-    // answer without reading it; a file of another size cannot hold them.
-    fs::FileStamp stamp;
-    if (m_StrManageFilePathName.empty() || !fs::GetFileStamp(m_StrManageFilePathName, stamp) ||
-        stamp.size != strBytes.size())
-        return false;
-    if (stamp == m_ConfirmedStamp && strBytes == m_strConfirmedBytes)
-        return true;
+bool CManageFileInfo::IsFileUpToDate(const std::string& strBytes) const {
     std::string strOnDisk;
-    if (!fs::ReadBytes(m_StrManageFilePathName, strOnDisk) || strOnDisk != strBytes)
-        return false;
-    // Should the file change between the look at it and the reading, the stamp is that of the
-    // older version and the next look reads it again.
-    m_ConfirmedStamp = stamp;
-    m_strConfirmedBytes = strBytes;
-    return true;
-}
-
-void CManageFileInfo::RememberConfirmed(const std::string& strBytes) {
-    if (fs::GetFileStamp(m_StrManageFilePathName, m_ConfirmedStamp))
-        m_strConfirmedBytes = strBytes;
-    else
-        m_strConfirmedBytes.clear();
+    return !m_StrManageFilePathName.empty() && fs::ReadBytes(m_StrManageFilePathName, strOnDisk) &&
+           strOnDisk == strBytes;
 }
 
 int CManageFileInfo::WriteManageFile() {
@@ -150,16 +130,13 @@ int CManageFileInfo::WriteManageFile() {
     if (!bLossy && IsFileUpToDate(strBytes))
         return 1;
     text::TextFileStatus status;
+    // Text the code page cannot hold is refused by the text layer, which says which character.
     if (m_StrManageFilePathName.empty() ||
         !text::WriteTextFile(m_StrManageFilePathName, strText, &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         m_nLastWriteError = m_StrManageFilePathName.empty() ? EINVAL : fs::LastError();
         return 0;
     }
-    if (status.lossy)
-        acutPrintf(L"%s 中有本机代码页不能保存的字符，已写为\"?\"。\n", m_StrManageFilePathName);
-    else
-        RememberConfirmed(strBytes);
     return 1;
 }
 
