@@ -4,13 +4,16 @@
 #include "ManageWindow.h"
 
 #include "drawing/DlgFormatForSave.h"
+#include "drawing/LineInfoDialog.h"
 #include "drawing/ModfyLineInfoDlg.h"
+#include "drawing/XmlDataOprt.h"
 #include "platform/cad/CommandStack.h"
 #include "platform/cad/MessageFilters.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "store/RememberedContainers.h"
 #include "suite/OvXmInfo/XmComonPar.h"
+#include "suite/VoRezaZazUzavodo/MainLibBrowserDlg.h"
 #include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 
@@ -134,11 +137,19 @@ TEST_F(ManageDrawings, TheSummaryAndTheWireListAreForTheSelectedEquipment) {
     CManageDlg* window = Open(L"XMMANAGE");
     Act(window, RightClick(125, L"Q", 282));
     EXPECT_TRUE(installation.Exists(L"P\\Q\\Q_项目设备明细汇总.xlsx"));
-    Backend().Script(CModfyLineInfoDlg::IDD, {Ok()});
+    // The menu's command runs from the window's message queue; the library's answer, posted
+    // to the row dialog, must still reach it while the dialogs are open.
+    installation.WriteBytes(L"Data\\OvMainLib.txt", Cp936Lines({L"W1|铜线|BVR-1.5|导线"}));
+    Backend().Script(CMainLibBrowserDlg::IDD, {Ok()});
+    Backend().Script(CLineInfoDialog::IDD, {Type(227, L"X"), Click(222), Ok()});
+    Backend().Script(CModfyLineInfoDlg::IDD, {Click(160), Ok()});
     Act(window, RightClick(125, L"Q", 215));
-    ASSERT_EQ(Backend().Dialogs().size(), 1u);
+    ASSERT_EQ(Backend().Dialogs().size(), 3u);
     EXPECT_EQ(Backend().Dialogs()[0].caption, L"设备导线信息修改");
-    EXPECT_TRUE(installation.Exists(L"P\\Q\\OrvaneLineInfo.xml"));
+    std::vector<STRUCT_LINEITEM> items;
+    ASSERT_EQ(CXmlDataOprt().ReadLineItems(installation.Path(L"P\\Q\\OrvaneLineInfo.xml"), items),
+              1);
+    EXPECT_EQ(items.back(), (STRUCT_LINEITEM{L"X", L"W1", L"导线_铜线_BVR-1.5", L""}));
     Act(window, RightClick(124, L"P", 282));
     EXPECT_TRUE(installation.Exists(L"P\\P_项目设备明细汇总.xlsx"));
     EXPECT_TRUE(Backend().Faults().empty());
