@@ -213,8 +213,8 @@ AcDbObjectId PartBlock(AcDbDatabase& db, const std::wstring& name) {
 }
 
 // The devices of a panel's front, top to bottom: each a block reference carrying its material
-// data as extended data of "OVPART" (material code, name, model, specification, maker, unit,
-// kind, label), which the exported parts tables count.
+// data as extended data of "OVPART" (material code, name, model, size, maker, unit, kind,
+// label), which the exported parts tables count.
 struct PanelPart {
     const wchar_t* block;
     std::vector<std::wstring> data;
