@@ -1,5 +1,5 @@
 # The two entry points of the README: `make run` and `make test`.
-.PHONY: all deps build run test bench release format clean
+.PHONY: all deps build run test bench release fuzz format clean
 
 all: build
 
@@ -29,6 +29,22 @@ bench: release
 	@for program in build/release/bench/*_bench; do echo "== $$program"; \
 	case $$program in *desktop_bench) xvfb-run -a -s "-screen 0 1280x800x24" $$program;; \
 	*) $$program;; esac; done
+
+# The libFuzzer targets, each run for FUZZ_SECONDS (default 30) in one process, from the seed
+# corpus under fuzz/corpus/<target>; what they find new is kept in build/fuzz/corpus/<target>.
+FUZZ_SECONDS ?= 30
+fuzz:
+	@scripts/setup-deps --fuzz
+	@cmake --preset fuzz >/dev/null
+	@env -u MAKEFLAGS -u MAKELEVEL cmake --build --preset fuzz -j$$(nproc)
+	@for program in build/fuzz/fuzz/*_fuzz; do \
+	    name=$$(basename $$program); echo "== $$name"; mkdir -p build/fuzz/corpus/$$name; \
+	    seeds=$$([ -d fuzz/corpus/$$name ] && echo fuzz/corpus/$$name); \
+	    $$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build/fuzz/ build/fuzz/corpus/$$name $$seeds > build/fuzz/$$name.log 2>&1 \
+	        || { tail -40 build/fuzz/$$name.log; exit 1; }; \
+	    grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units)" build/fuzz/$$name.log; \
+	done
 
 format:
 	@clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')

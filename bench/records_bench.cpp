@@ -2,7 +2,8 @@
 // found one folder down, and each Equipment's management file with 50 drawings in 10 types.
 // Against it, reading the same management files' bytes alone. Target: the library takes at
 // most twice as long as the plain byte reads. Both run several times and the best time of each
-// counts, so that other work on the machine does not decide the ratio.
+// counts. The ratio is taken from the CPU time (the kernel's share included): on a machine
+// shared with other work the wall time mostly tells how busy the machine was.
 
 #include "BenchSupport.h"
 
@@ -151,10 +152,14 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     double records = reporter.Seconds("Records/LoadProjectWith200Equipments");
     double bytes = reporter.Seconds("Records/BytesOnly_201Files");
-    std::printf(
-        "records tree (Project, 200 Equipments, 10000 drawings): %.2f ms, bytes only: %.2f ms, "
-        "ratio %.2fx (target: at most 2x), peak memory %.1f MiB\n",
-        records * 1e3, bytes * 1e3, bytes > 0 ? records / bytes : 0.0, ovbench::PeakMemoryMiB());
+    double recordsCpu = reporter.CpuSeconds("Records/LoadProjectWith200Equipments");
+    double bytesCpu = reporter.CpuSeconds("Records/BytesOnly_201Files");
+    std::printf("records tree (Project, 200 Equipments, 10000 drawings): %.2f ms (CPU %.2f ms), "
+                "bytes only: %.2f ms (CPU %.2f ms), peak memory %.1f MiB\n",
+                records * 1e3, recordsCpu * 1e3, bytes * 1e3, bytesCpu * 1e3,
+                ovbench::PeakMemoryMiB());
+    std::printf("records tree against bytes only: ratio %.2fx (target: at most 2x)\n",
+                bytesCpu > 0 ? recordsCpu / bytesCpu : 0.0);
     std::filesystem::remove_all(g_root);
     return 0;
 }

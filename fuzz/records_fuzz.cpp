@@ -77,7 +77,8 @@ void CheckContentRoundTrip(const xmfile::ContentScan& scan) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const text::CodePage cp936("CP936");
     std::wstring content = cp936.Decode(std::string(reinterpret_cast<const char*>(data), size));
-    std::vector<std::wstring_view> lines = xmfile::SplitManageFileLines(content);
+    std::vector<std::wstring_view> lines;
+    xmfile::SplitManageFileLines(content, lines);
 
     xmfile::ExplainBlock block = xmfile::ReadExplainBlock(lines);
     Require(block.nextLine <= lines.size());

@@ -9,7 +9,10 @@
 #include "platform/text/Format.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WaitCursor.h"
+#include "server/CatalogueLock.h"
 #include "server/FtpLoginInfo.h"
+#include "server/UnreachableServers.h"
 #include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
 #include <algorithm>
@@ -29,6 +32,20 @@ bool NameMatches(const std::wstring& strPattern, const std::wstring& strName) {
                                        : strPattern == strName;
 }
 
+void ShowUploadFailure(const std::wstring& strRemote) {
+    ui::MessageBox(nullptr,
+                   text::Format(L"文件 %s 上传失败，请确认是否被其它客户端用户调用！", strRemote),
+                   L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+// The name an upload travels under beside its target: the target's name followed by this
+// process's id and key, so that no other client (and no other process of this machine) ever
+// writes the same temporary file.
+std::wstring TemporaryNameFor(const std::wstring& strRemote) {
+    CatalogueLockHolder me = ThisProcessLockHolder(L"");
+    return text::Format(L"%s.%d-%s.ovtmp", strRemote, me.nProcessId, me.strKey);
+}
+
 } // namespace
 
 CMyFtpConnection::CMyFtpConnection()
@@ -46,6 +63,14 @@ CMyFtpConnection::~CMyFtpConnection() {
 }
 
 int CMyFtpConnection::Connect() {
+    return ConnectTo(false);
+}
+
+int CMyFtpConnection::ConnectUnlessRecentlyUnreachable() {
+    return ConnectTo(true);
+}
+
+int CMyFtpConnection::ConnectTo(bool bSkipRecentlyUnreachable) {
     Disconnect();
     FtpLoginInfo info;
     if (!ReadFtpLoginInfo(m_strLoginFile, info)) {
@@ -53,6 +78,10 @@ int CMyFtpConnection::Connect() {
         return 0;
     }
     m_strRemoteDir = info.strRemoteDir;
+    if (bSkipRecentlyUnreachable && IsServerRecentlyUnreachable(info.strServer, info.nPort)) {
+        m_lastStatus = LocalFailure(info.strServer + L" was not reachable a moment ago");
+        return 0;
+    }
 
     net::FtpLogin login;
     login.host = info.strServer;
@@ -61,11 +90,21 @@ int CMyFtpConnection::Connect() {
     login.password = info.strPassword;
     login.passive = info.bPassive != 0;
     auto session = std::make_unique<net::FtpSession>();
-    m_lastStatus = session->Open(login);
+    {
+        ui::CWaitCursor waitCursor;
+        m_lastStatus = session->Open(login);
+    }
+    if (m_lastStatus.IsUnreachable()) {
+        RememberUnreachableServer(info.strServer, info.nPort);
+        acutPrintf(L"\n无法连接服务器%s（%s），使用本地数据。\n", info.strServer,
+                   m_lastStatus.text.substr(0, 200));
+        return 0;
+    }
     if (!m_lastStatus) {
         acutPrintf(L"\n%s", m_lastStatus.text.substr(0, 200) + L"\n");
         return 0;
     }
+    ForgetUnreachableServer(info.strServer, info.nPort);
     if (!m_strRemoteDir.empty()) {
         m_lastStatus = session->SetCurrentFolder(m_strRemoteDir);
         if (!m_lastStatus) {
@@ -131,6 +170,64 @@ int CMyFtpConnection::DownloadFile(std::wstring strRemote, std::wstring strLocal
 int CMyFtpConnection::UploadFile(std::wstring strLocal, std::wstring& strRemote) {
     strLocal = text::Trim(strLocal);
     strRemote = text::Trim(strRemote);
+    std::string bytes;
+    int bOk = 0;
+    if (fs::ReadBytes(strLocal, bytes))
+        bOk = PutWhole(strRemote, bytes);
+    else
+        m_lastStatus = LocalFailure(L"Cannot read " + strLocal);
+    if (!bOk) {
+        ShowUploadFailure(strRemote);
+        return 0;
+    }
+    return 1;
+}
+
+int CMyFtpConnection::PutTemporary(const std::wstring& strRemote, const std::string& bytes,
+                                   std::wstring& strTemporary) {
+    strTemporary = TemporaryNameFor(strRemote);
+    if (RunWithReconnect(
+            [&](net::FtpSession& session) { return session.Upload(strTemporary, bytes); }))
+        return 1;
+    // A transfer cut half way leaves part of the file under the temporary name.
+    DeleteLeftover(strTemporary);
+    return 0;
+}
+
+void CMyFtpConnection::DeleteLeftover(const std::wstring& strRemote) {
+    net::FtpStatus failure = m_lastStatus;
+    if (m_pFtpConnection)
+        m_pFtpConnection->Delete(strRemote);
+    m_lastStatus = failure;
+}
+
+int CMyFtpConnection::MoveTemporaryOver(const std::wstring& strTemporary,
+                                        const std::wstring& strRemote, const std::string& bytes) {
+    if (!EnsureConnected())
+        return 0;
+    m_lastStatus = m_pFtpConnection->Rename(strTemporary, strRemote);
+    if (m_lastStatus)
+        return 1;
+    net::FtpStatus failure = m_lastStatus;
+    DeleteLeftover(strTemporary);
+    // The temporary file was there (RNFR went through) and the server would not put it in the
+    // target's place: some Windows servers never rename over an existing file.
+    if (failure.command != 1 || failure.replyCode < 500)
+        return 0;
+    m_bRenameOverRefused = 1;
+    acutPrintf(L"\nFTP服务器不允许改名覆盖已有文件，文件改为直接上传。\n");
+    return PutThePartWay(strRemote, bytes);
+}
+
+int CMyFtpConnection::PutWhole(const std::wstring& strRemote, const std::string& bytes) {
+    if (m_bRenameOverRefused)
+        return PutThePartWay(strRemote, bytes);
+    std::wstring strTemporary;
+    return PutTemporary(strRemote, bytes, strTemporary) &&
+           MoveTemporaryOver(strTemporary, strRemote, bytes);
+}
+
+int CMyFtpConnection::PutThePartWay(const std::wstring& strRemote, const std::string& bytes) {
     std::wstring strSent = strRemote;
     if (m_bUploadByRename) {
         // The file arrives under the temporary name in its own folder and replaces the target
@@ -140,25 +237,13 @@ int CMyFtpConnection::UploadFile(std::wstring strLocal, std::wstring& strRemote)
         m_strUploadTemp = m_strUploadDir.empty() ? L"#.txt" : m_strUploadDir + L"\\#.txt";
         strSent = m_strUploadTemp;
     }
-    std::string bytes;
-    int bOk = 0;
-    if (fs::ReadBytes(strLocal, bytes))
-        bOk = RunWithReconnect(
-            [&](net::FtpSession& session) { return session.Upload(strSent, bytes); });
-    else
-        m_lastStatus = LocalFailure(L"Cannot read " + strLocal);
-    if (bOk && m_bUploadByRename) {
-        m_pFtpConnection->Delete(m_strUploadTarget, true);
-        m_lastStatus = m_pFtpConnection->Rename(m_strUploadTemp, m_strUploadTarget);
-        bOk = m_lastStatus ? 1 : 0;
-    }
-    if (!bOk) {
-        ui::MessageBox(
-            nullptr, text::Format(L"文件 %s 上传失败，请确认是否被其它客户端用户调用！", strRemote),
-            L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    if (!RunWithReconnect([&](net::FtpSession& session) { return session.Upload(strSent, bytes); }))
         return 0;
-    }
-    return 1;
+    if (!m_bUploadByRename)
+        return 1;
+    m_pFtpConnection->Delete(m_strUploadTarget);
+    m_lastStatus = m_pFtpConnection->Rename(m_strUploadTemp, m_strUploadTarget);
+    return m_lastStatus ? 1 : 0;
 }
 
 int CMyFtpConnection::ServerFileExists(std::wstring strRemote) {
@@ -210,6 +295,9 @@ int CMyFtpConnection::CreateServerFolderPath(std::wstring strPath) {
     strPath = text::TrimRight(strPath, L"\\");
     if (strPath.empty())
         return 0;
+    // Usually only the last level is missing: one MKD makes it.
+    if (m_pFtpConnection->MakeFolder(strPath))
+        return 1;
     std::wstring strPrefix;
     for (const std::wstring& strPart : text::Split(strPath, L"\\")) {
         strPrefix =

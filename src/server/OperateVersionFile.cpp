@@ -28,7 +28,9 @@ std::wstring IncrementStamp(std::wstring_view stamp) {
                text::Format(L"%2.2d", text::ToInt(stamp.substr(stamp.size() - 2)) + 1);
     }
     for (size_t i = fields.size() - 1;; --i) {
-        int value = text::ToInt(fields[i]) + 1;
+        // A field of more digits than an int holds reads as the largest int: one more must
+        // not overflow.
+        long long value = text::ToInt(fields[i]) + 1LL;
         if (i > 0 && value > 99) {
             fields[i] = L"00";
             continue;

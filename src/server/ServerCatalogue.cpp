@@ -1,7 +1,7 @@
-// The catalogue protocol of CMyFtpConnection: version checks, the lock, the backup, the log,
-// and the sending of files and folders that records each change in the catalogue.
+// The catalogue protocol of CMyFtpConnection: version checks, the lock and the log.
 
 #include "drawing/EditOprt.h"
+#include "platform/fs/FileIo.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
@@ -9,46 +9,27 @@
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
 #include "server/CatalogueLock.h"
+#include "server/CatalogueSite.h"
 #include "server/MyFtpConnection.h"
 #include "server/OperateVersionFile.h"
 #include "server/SyncPause.h"
 
-#include <ctime>
+namespace catalogue_site {
 
-namespace {
-
-const std::wstring kCatalogue = L"Server.xml";
-const std::wstring kCatalogueProbe = L"Server_Tmp.xml";
-const std::wstring kLock = L"Server.xml.bak";
-const std::wstring kBackup = L"Server.backup";
-const std::wstring kLog = L"OS.log";
-
-// Looks at a lock that another client holds, 400 ms apart, before it is taken as left behind.
-constexpr int kLockLooks = 6;
-constexpr int kLockLookPauseMs = 400;
-// Looks in all before giving up, when the lock keeps changing hands.
-constexpr int kLockLookLimit = 100;
-
-std::vector<std::wstring> ReadCatalogueLines(const std::wstring& strPath) {
-    std::vector<std::wstring> arrLines;
-    CEditOprt::ReadLines(strPath, arrLines, 0);
-    return arrLines;
-}
-
-std::vector<std::wstring> BytesToLines(const std::string& bytes) {
+std::vector<std::wstring> BytesToLines(std::string_view bytes) {
     return text::SplitTextLines(text::AnsiCodePage().Decode(bytes));
 }
 
-// Lines as a catalogue's lines are counted: trimmed, empty ones left out.
-size_t CountCatalogueLines(const std::string& bytes) {
-    size_t nLines = 0;
+std::vector<std::wstring> CatalogueLines(std::string_view bytes) {
+    std::vector<std::wstring> lines;
     for (const std::wstring& line : BytesToLines(bytes))
-        nLines += text::Trim(line).empty() ? 0 : 1;
-    return nLines;
+        if (!text::Trim(line).empty())
+            lines.push_back(text::Trim(line));
+    return lines;
 }
 
-void ShowError(const std::wstring& strMessage, unsigned icon = ui::MB_ICONERROR) {
-    ui::MessageBox(nullptr, strMessage, L"Tessaline", ui::MB_OK | icon);
+void ShowError(const std::wstring& strMessage) {
+    ui::MessageBox(nullptr, strMessage, L"Tessaline", ui::MB_OK | ui::MB_ICONERROR);
 }
 
 std::tm LocalNow() {
@@ -58,7 +39,9 @@ std::tm LocalNow() {
     return local;
 }
 
-} // namespace
+} // namespace catalogue_site
+
+using namespace catalogue_site;
 
 int CMyFtpConnection::LockServerCatalogue() {
     const CatalogueLockHolder me = ThisProcessLockHolder(GetLocalHostId());
@@ -84,92 +67,52 @@ int CMyFtpConnection::LockServerCatalogue() {
                 waitedFor = CatalogueLockHolder();
                 nLooks = 0;
             }
-            m_pFtpConnection->Delete(kLock, true);
+            m_pFtpConnection->Delete(kLock);
         } else if (!m_lastStatus.IsMissing()) {
             break;
         }
         // The lock is free. Our record is appended rather than stored: when several clients
-        // find it free at the same moment, the server keeps every record whole and in order,
-        // the first one holds the lock, and the others see that at their next look.
+        // find it free at the same moment, the server keeps every record whole and in order and
+        // the first one holds the lock. Whether it is ours is seen at the look before the
+        // catalogue is replaced, which also catches a client that stored its record over ours.
         std::string record = text::EncodeTextLines(FormatLockRecord(me));
+        m_lockTakenAt = std::chrono::steady_clock::now();
         if (!RunWithReconnect(
                 [&](net::FtpSession& session) { return session.Upload(kLock, record, true); })) {
-            ShowError(text::Format(L"文件 %s 上传失败，请确认是否被其它客户端用户调用！", kLock),
-                      ui::MB_ICONEXCLAMATION);
             return 0;
         }
+        return 1;
     }
     // The lock could not be read, or kept changing hands for as long as a client should wait.
-    ShowError(L"未能取得Server.xml文件的更新锁，服务器文件目录未更新！");
     return 0;
+}
+
+int CMyFtpConnection::IsLockOurs() {
+    std::string bytes;
+    if (!DownloadBytes(kLock, bytes))
+        return 0;
+    return JudgeLockHolder(ParseLockHolder(BytesToLines(bytes)),
+                           ThisProcessLockHolder(GetLocalHostId())) == LockHolderKind::ThisProcess;
 }
 
 int CMyFtpConnection::UnlockServerCatalogue() {
-    std::string bytes;
-    if (!EnsureConnected() || !DownloadBytes(kLock, bytes))
-        return m_lastStatus.IsMissing() ? 1 : 0;
-    // A lock that was broken and taken by another client meanwhile is not ours to remove.
-    CatalogueLockHolder me = ThisProcessLockHolder(GetLocalHostId());
-    if (JudgeLockHolder(ParseLockHolder(BytesToLines(bytes)), me) != LockHolderKind::ThisProcess)
+    m_lockTakenAt = {};
+    return DeleteIfStillOurLock();
+}
+
+int CMyFtpConnection::DeleteIfStillOurLock() {
+    if (!EnsureConnected())
         return 0;
+    // A lock taken a moment ago and seen ours at the look before the catalogue was replaced is
+    // still ours: others break a lock only after watching it for longer. Later, a lock broken
+    // and taken by another client meanwhile is not ours to remove.
+    bool bSurelyOurs = m_lockTakenAt != std::chrono::steady_clock::time_point() &&
+                       std::chrono::steady_clock::now() - m_lockTakenAt < kLockSurelyOurs;
+    m_lockTakenAt = {};
+    if (!bSurelyOurs && !IsLockOurs())
+        return m_lastStatus.IsMissing() ? 1 : 0;
     m_lastStatus = m_pFtpConnection->Delete(kLock);
     return m_lastStatus ? 1 : 0;
-}
-
-int CMyFtpConnection::BackupServerCatalogue(std::wstring strLocalCopy) {
-    std::vector<std::wstring> arrCopy = ReadCatalogueLines(strLocalCopy);
-    std::string bytes;
-    int bOk = 0;
-    if (DownloadBytes(kBackup, bytes) || m_lastStatus.IsMissing()) {
-        size_t nBackup = CountCatalogueLines(bytes);
-        if (nBackup == 0 || nBackup <= arrCopy.size()) {
-            m_pFtpConnection->Delete(kBackup, true);
-            std::wstring strName = kBackup;
-            bOk = UploadFile(strLocalCopy, strName);
-        }
-    }
-    // A backup that could not be read is left as it is: it may be the only good copy.
-    if (!bOk)
-        AppendServerLog(L"备份Server.xml文件时出错！");
-    return bOk;
-}
-
-int CMyFtpConnection::VerifyServerCatalogue(std::wstring strLocalCopy,
-                                            const std::vector<std::wstring>& arrFiles,
-                                            const std::vector<std::wstring>& arrOprts) {
-    std::wstring strBackup = StagingPath(kBackup);
-    fs::DeleteFile(strBackup);
-    DownloadFile(kBackup, strBackup);
-    std::vector<std::wstring> arrCopy = ReadCatalogueLines(strLocalCopy);
-    std::vector<std::wstring> arrBackup = ReadCatalogueLines(strBackup);
-
-    if (arrBackup.size() <= arrCopy.size()) {
-        if (arrCopy.size() < 2)
-            AppendServerLog(arrCopy.empty()
-                                ? std::wstring(L"更新后Server.xml文件数据为空！")
-                                : text::Format(L"%s,更新Server.xml文件仅有一条数据！", arrCopy[0]));
-        if (arrBackup.size() < 2)
-            AppendServerLog(arrBackup.empty() ? std::wstring(L"Server.backup文件不存在或数据为空！")
-                                              : text::Format(L"%s,Server.backup文件仅有一条数据！",
-                                                             arrBackup[0]));
-        fs::DeleteFile(strBackup);
-        return 1;
-    }
-
-    // The copy lost entries: start again from the backup and apply the same change to it.
-    int bRestored = fs::CopyFile(strBackup, strLocalCopy, true) &&
-                    COperateVersionFile(strLocalCopy).UpdateCatalogue(arrFiles, arrOprts);
-    arrCopy = ReadCatalogueLines(strLocalCopy);
-    fs::DeleteFile(strBackup);
-    if (bRestored && arrCopy.size() >= arrBackup.size())
-        return 1;
-    std::wstring strMessage = L"利用备份数据更新Server.xml仍然出错！";
-    if (!arrCopy.empty())
-        strMessage = arrCopy.back() + L"," + strMessage;
-    AppendServerLog(strMessage);
-    ShowError(strMessage);
-    fs::DeleteFile(strLocalCopy);
-    return 0;
 }
 
 int CMyFtpConnection::AppendServerLog(std::wstring strMessage) {
@@ -202,8 +145,15 @@ int CMyFtpConnection::CreateCatalogueIfMissing() {
             std::wcsftime(line, 64, L"%Y,%m,%d, %X", &now);
             CEditOprt::WriteTextFile(strClient, std::wstring(kVersionLinePrefix) + line + L"\n");
         }
-        std::wstring strName = kCatalogue;
-        bOk = UploadFile(strClient, strName);
+        std::wstring strTemporary;
+        bOk = fs::ReadBytes(strClient, bytes) && PutTemporary(kCatalogue, bytes, strTemporary);
+        // Two clients may both have found the lock free: only the holder puts its catalogue in
+        // place, or it might replace one the other has already filled.
+        if (bOk && !IsLockOurs()) {
+            DeleteLeftover(strTemporary);
+            return 0;
+        }
+        bOk = bOk && MoveTemporaryOver(strTemporary, kCatalogue, bytes);
     }
     UnlockServerCatalogue();
     return bOk;
@@ -241,7 +191,9 @@ int CMyFtpConnection::CheckClientVersion() {
 int CMyFtpConnection::IsMainLibChangedSince(std::wstring strCatalogueCopy,
                                             std::wstring strStampLine) {
     std::wstring strStamp = text::Trim(text::TrimLeft(strStampLine, kVersionLinePrefix));
-    for (const std::wstring& strLine : CatalogueEntryLines(ReadCatalogueLines(strCatalogueCopy))) {
+    std::vector<std::wstring> arrLines;
+    CEditOprt::ReadLines(strCatalogueCopy, arrLines, 0);
+    for (const std::wstring& strLine : CatalogueEntryLines(arrLines)) {
         STRUCT_FILE_INFO entry = ParseCatalogueEntry(strLine);
         bool bMainLib = text::EqualsNoCase(entry.m_strFile, kMainLibFile);
         if (strStamp.empty()) {
@@ -271,110 +223,4 @@ int CMyFtpConnection::RefreshClientVersion() {
         return 0;
     CEditOprt::WriteTextFile(ClientFilePath(L"Client.xml"), strLine);
     return CEditOprt::WriteTextFile(ClientFilePath(L"Client_PartLib.xml"), strLine);
-}
-
-int CMyFtpConnection::RecordServerChange(const std::wstring& strFile, int bWasUpToDate) {
-    if (!LockServerCatalogue())
-        return 0;
-    int bOk = UpdateLockedCatalogue(strFile, L"MOD");
-    // Released on every path: a lock left behind after a failure would hold up every client
-    // of the site until one of them breaks it.
-    UnlockServerCatalogue();
-    // This client's own change must not make it look out of date.
-    if (bOk && bWasUpToDate)
-        RefreshClientVersion();
-    return bOk;
-}
-
-int CMyFtpConnection::UpdateLockedCatalogue(const std::wstring& strFile,
-                                            const std::wstring& strOprt) {
-    std::wstring strCopy = StagingPath(kCatalogue);
-    fs::DeleteFile(strCopy);
-    // Renaming the catalogue away and back fails while another connection still writes it.
-    // Should the way back fail, the catalogue is read under the probe name, and our upload
-    // puts it back under its own.
-    std::wstring strSource = kCatalogue;
-    bool bMoved = m_pFtpConnection->Rename(kCatalogue, kCatalogueProbe).ok;
-    if (bMoved && !m_pFtpConnection->Rename(kCatalogueProbe, kCatalogue))
-        strSource = kCatalogueProbe;
-    if (DownloadFile(strSource, strCopy)) {
-        BackupServerCatalogue(strCopy);
-    } else if (bMoved || !m_lastStatus.IsMissing() || IsNameListed(kCatalogue)) {
-        std::wstring strMessage = L"下载Server.xml文件失败，未能更新服务器文件目录！";
-        AppendServerLog(strMessage);
-        ShowError(strMessage);
-        return 0;
-    }
-
-    if (!COperateVersionFile(strCopy).UpdateCatalogue(strFile, strOprt)) {
-        fs::DeleteFile(strCopy);
-        return 0;
-    }
-    if (!VerifyServerCatalogue(strCopy, {strFile}, {strOprt}))
-        return 0;
-    std::wstring strName = kCatalogue;
-    int bOk = UploadFile(strCopy, strName);
-    if (bOk && strSource != kCatalogue)
-        m_pFtpConnection->Delete(strSource);
-    fs::DeleteFile(strCopy);
-    return bOk;
-}
-
-int CMyFtpConnection::IsNameListed(const std::wstring& strName) {
-    std::vector<std::wstring> arrNames;
-    m_lastStatus = m_pFtpConnection->ListNames(L"", arrNames);
-    for (const std::wstring& strListed : arrNames)
-        if (text::EqualsNoCase(strListed, strName))
-            return 1;
-    // A listing that failed proves nothing either way.
-    return m_lastStatus ? 0 : 1;
-}
-
-int CMyFtpConnection::SendFileToServer(std::wstring strLocal, std::wstring strRemote) {
-    if (!EnsureConnected()) {
-        ShowError(L"\n网络无连接,请检查网络连接后再重试!");
-        return 0;
-    }
-    int bUpToDate = CheckClientVersion() == 0;
-    if (!UploadFile(strLocal, strRemote))
-        return 0;
-    return RecordServerChange(strRemote, bUpToDate);
-}
-
-int CMyFtpConnection::CreateServerFolder(std::wstring strBase, std::wstring strName) {
-    std::wstring strPath = JoinRemotePath(strBase, strName);
-    if (!EnsureConnected())
-        return 0;
-    int bUpToDate = CheckClientVersion() == 0;
-    if (!CreateServerFolderPath(strPath)) {
-        ShowError(text::Format(L"创建目录%s失败！", strPath), ui::MB_ICONEXCLAMATION);
-        return 0;
-    }
-    return RecordServerChange(strPath, bUpToDate);
-}
-
-int CMyFtpConnection::SendFolderToServer(std::wstring strRemoteBase, std::wstring strRemoteFolder,
-                                         std::wstring strLocalFolder) {
-    std::wstring strFolderName = CEditOprt::GetLastPathItem(L"\\" + strRemoteFolder);
-    if (!ServerFolderExists(strRemoteFolder) && !CreateServerFolder(strRemoteBase, strFolderName))
-        return 0;
-    std::wstring strTarget = JoinRemotePath(strRemoteBase, strFolderName);
-    int bAllSent = 1;
-    for (const std::wstring& strEntry :
-         fs::FindMatches(CEditOprt::JoinPath(strLocalFolder, L"*.*"))) {
-        std::wstring strName = CEditOprt::GetFileNamePart(strEntry);
-        if (fs::IsFolder(strEntry)) {
-            if (!SendFolderToServer(strTarget, JoinRemotePath(strRemoteFolder, strName), strEntry))
-                bAllSent = 0;
-            continue;
-        }
-        std::wstring strExt = CEditOprt::GetExtension(strName);
-        if (!text::EqualsNoCase(strExt, L"dwg") && !text::EqualsNoCase(strExt, L"itm") &&
-            !text::EqualsNoCase(strExt, L"prj"))
-            continue;
-        SyncPause(1000);
-        if (!SendFileToServer(strEntry, JoinRemotePath(strTarget, strName)))
-            bAllSent = 0;
-    }
-    return bAllSent;
 }

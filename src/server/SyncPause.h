@@ -1,6 +1,6 @@
 #pragma once
-// The pauses of the server protocol: between looks at a lock held by another client, and
-// between the files of a folder being sent. Tests count them instead of waiting.
+// The pause of the server protocol between looks at a lock held by another client. Tests count
+// the pauses instead of waiting.
 
 #include <functional>
 

@@ -16,8 +16,9 @@ std::function<int(const std::wstring&)>& TestDownload() {
 int DownloadWordDictionary(const std::wstring& strLocalPath) {
     if (TestDownload())
         return TestDownload()(strLocalPath);
+    // Before every command: a server found unreachable a moment ago is not waited for again.
     CMyFtpConnection connection;
-    if (!connection.Connect())
+    if (!connection.ConnectUnlessRecentlyUnreachable())
         return 0;
     int bOk = connection.DownloadFile(L"Data\\word.mdb", strLocalPath);
     connection.Disconnect();

@@ -1,7 +1,9 @@
 #pragma once
 // The server's word dictionary "Data\word.mdb" over a local copy, through an FTP connection
-// that is opened for it and closed again. A connection that fails is not reported here, and
-// the command goes on with the local copy, which a failed download leaves untouched.
+// that is opened for it and closed again. A connection that fails is not reported here (the
+// connection says in one line that the server cannot be reached), and the command goes on with
+// the local copy, which a failed download leaves untouched. A server that could not be reached
+// is not tried again for a minute (UnreachableServers.h).
 
 #include <functional>
 #include <string>

@@ -1,6 +1,8 @@
 #include "store/HistoryDataOprt.h"
 
 #include "drawing/EditOprt.h"
+#include "platform/cad/CommandLine.h"
+#include "platform/fs/FileIo.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
@@ -92,16 +94,22 @@ int CHistoryDataOprt::WriteBack() {
     std::wstring strFolder = CEditOprt::JoinPath(GetInstallPath_TL(), L"LocalData");
     if (!CEditOprt::IsDirExist(strFolder))
         CEditOprt::CreateDirPath(strFolder);
-    int nOk = WriteAll();
-    if (nOk)
-        m_bModified = 0;
-    return nOk;
+    text::TextFileStatus status;
+    if (!WriteAll(&status)) {
+        // The old file stays as it was; the choices made meanwhile are lost, which the user
+        // should know.
+        acutPrintf(L"\n%s 文件不能写入，错误码为 %d\n", FilePath(),
+                   status.cause ? status.cause : fs::kGenericError);
+        return 0;
+    }
+    m_bModified = 0;
+    return 1;
 }
 
-int CHistoryDataOprt::WriteAll() const {
+int CHistoryDataOprt::WriteAll(text::TextFileStatus* status) const {
     // The last entry has no line end after it, so the file reads back with exactly as many
     // lines as there are entries.
-    return text::WriteTextFile(FilePath(), text::Join(m_arrEntries, L"\n")) ? 1 : 0;
+    return text::WriteTextFile(FilePath(), text::Join(m_arrEntries, L"\n"), status) ? 1 : 0;
 }
 
 void CHistoryDataOprt::GetHistoryString(int nIndex, std::wstring& strValue) const {

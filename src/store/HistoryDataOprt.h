@@ -3,6 +3,8 @@
 // by index, one per line. Made on the stack for one operation; it writes the file back when
 // it goes out of scope after a change.
 
+#include "platform/text/TextFile.h"
+
 #include <string>
 #include <vector>
 
@@ -31,7 +33,7 @@ public:
 
 private:
     static std::wstring FilePath();
-    int WriteAll() const;
+    int WriteAll(text::TextFileStatus* status = nullptr) const;
 
     int m_bModified = 0;
     std::vector<std::wstring> m_arrEntries;

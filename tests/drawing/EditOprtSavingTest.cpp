@@ -5,6 +5,7 @@
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"
 #include "support/TestSupport.h"
+#include "support/WriteFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -69,10 +70,17 @@ TEST_F(EditOprtSaving, AFailedSaveLeavesTheOldFileInPlace) {
     });
     std::string before = folder.ReadBytes(L"A.dwg");
     AcDbDatabase db;
-    fs::FailWritesBeforeRenameForTesting(1);
-    EXPECT_EQ(CEditOprt::SaveDatabaseAs(&db, folder.Path(L"A.dwg")), Acad::eFileAccessErr);
-    EXPECT_EQ(folder.ReadBytes(L"A.dwg"), before);
-    EXPECT_FALSE(folder.Exists(L"A.dwg.ovsaving"));
+    for (ovtest::WriteFault fault : ovtest::kWriteFaults) {
+        SCOPED_TRACE(ovtest::WriteFaultName(fault));
+        ovtest::ScopedWriteFault armed(fault);
+        EXPECT_EQ(CEditOprt::SaveDatabaseAs(&db, folder.Path(L"A.dwg")), Acad::eFileAccessErr);
+        EXPECT_EQ(folder.ReadBytes(L"A.dwg"), before);
+        EXPECT_FALSE(folder.Exists(L"A.dwg.ovsaving"));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Native()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "nothing but the drawing";
+    }
     ASSERT_EQ(CEditOprt::SaveDatabaseAs(&db, folder.Path(L"A.dwg")), Acad::eOk);
     EXPECT_NE(folder.ReadBytes(L"A.dwg"), before);
     EXPECT_FALSE(folder.Exists(L"A.dwg.ovsaving"));

@@ -58,7 +58,6 @@ TEST(FtpSession, ReportsFailuresAsValuesWithTheServersWords) {
 
     login = TestLogin();
     login.port = ovtest::kUnusedLocalPort;
-    login.connectBackoffMs = 10;
     status = session.Open(login);
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.text.empty());

@@ -8,6 +8,7 @@
 namespace {
 
 using ovtest::FtpClientTest;
+using ovtest::PyftpdlibClientTest;
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& part) {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
@@ -15,14 +16,13 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& part) {
     });
 }
 
-TEST_F(FtpClientTest, ConnectsAsTheLoginFileSaysAndReportsWhyNot) {
+TEST_P(PyftpdlibClientTest, ConnectsAsTheLoginFileSaysAndReportsWhyNot) {
     ovtest::FtpTestLogin anonymous;
     anonymous.anonymous = true;
     anonymous.password = L"wrong";
     site.WriteLoginFile(installation, anonymous);
     CMyFtpConnection connection;
     ASSERT_EQ(connection.Connect(), 1) << "line 5 '1' ignores the account lines";
-    EXPECT_TRUE(HasLine(site.LogLines(), "[anonymous] <- CWD /" + text::ToUtf8(site.Name())));
 
     ovtest::FtpTestLogin wrong;
     wrong.password = L"wrong";
@@ -49,7 +49,7 @@ TEST_F(FtpClientTest, ConnectsAsTheLoginFileSaysAndReportsWhyNot) {
     EXPECT_EQ(boxes.Boxes().size(), 1u);
 }
 
-TEST_F(FtpClientTest, DroppedTransfersAreTriedOnceMoreOverANewConnection) {
+TEST_P(PyftpdlibClientTest, DroppedTransfersAreTriedOnceMoreOverANewConnection) {
     site.Write(L"drop-once.dwg", "once");
     site.Write(L"drop-always.dwg", "never");
     installation.WriteBytes(L"Data\\word.mdb", "local");
@@ -75,32 +75,67 @@ TEST_F(FtpClientTest, DroppedTransfersAreTriedOnceMoreOverANewConnection) {
     EXPECT_EQ(boxes.Boxes()[0].flags, ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
-TEST_F(FtpClientTest, UploadsByRenameThroughATemporaryNameInTheTargetFolder) {
+TEST_P(FtpClientTest, UploadsGoWholeUnderATemporaryNameBesideTheirTarget) {
     site.Write(L"sub\\a.dwg", "old");
     installation.WriteBytes(L"a.dwg", "new");
-    std::string marker = "/";
-    marker += text::ToUtf8(site.Name()) + "/";
-    {
-        CMyFtpConnection direct;
-        std::wstring remote = L"sub\\b.dwg";
-        ASSERT_EQ(direct.UploadFile(installation.Path(L"a.dwg"), remote), 1);
-        EXPECT_FALSE(HasLine(site.LogLines(), "RNFR")) << "without Ftp.bg the file goes directly";
-    }
-    installation.WriteBytes(L"LocalData\\Ftp.bg", "");
     CMyFtpConnection connection;
-    ASSERT_EQ(connection.Getm_bUploadByRename(), 1);
     std::wstring remote = L" sub\\a.dwg ";
     ASSERT_EQ(connection.UploadFile(installation.Path(L"a.dwg"), remote), 1);
     EXPECT_EQ(remote, L"sub\\a.dwg");
     EXPECT_EQ(site.Read(L"sub\\a.dwg"), "new");
-    EXPECT_FALSE(site.Exists(L"sub\\#.txt"));
-    std::string folder = marker + "sub/";
-    std::vector<std::string> log = site.LogLines();
-    EXPECT_TRUE(HasLine(log, "RNFR " + folder + "#.txt"));
-    EXPECT_TRUE(HasLine(log, "RNTO " + folder + "a.dwg"));
+    std::string folder = "/";
+    folder += text::ToUtf8(site.Name());
+    folder += "/sub/";
+    std::vector<std::string> commands = site.Commands();
+    ASSERT_FALSE(commands.empty());
+    // "STOR .../a.dwg.<process>-<key>.ovtmp", then "RNFR" it and "RNTO .../a.dwg".
+    EXPECT_TRUE(HasLine(commands, "STOR " + folder + "a.dwg.")) << commands.back();
+    EXPECT_TRUE(HasLine(commands, "RNTO " + folder + "a.dwg"));
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "STOR " + folder + "a.dwg"), 0);
+    EXPECT_EQ(std::count_if(commands.begin(), commands.end(),
+                            [](const std::string& c) { return c.find(".ovtmp") != c.npos; }),
+              2)
+        << "stored and renamed, nothing left behind";
 }
 
-TEST_F(FtpClientTest, FindsFilesAndFoldersAndMakesFolderPaths) {
+TEST_P(PyftpdlibClientTest, WhereRenamingOverAFileIsRefusedUploadsGoTheWindowsClientsWay) {
+    site.Write(L"no-rename-over", "");
+    site.Write(L"sub\\a.dwg", "old");
+    site.Write(L"sub\\b.dwg", "old");
+    installation.WriteBytes(L"a.dwg", "new");
+    std::string folder = "/";
+    folder += text::ToUtf8(site.Name());
+    folder += "/sub/";
+    {
+        CMyFtpConnection connection;
+        std::wstring a = L"sub\\a.dwg", b = L"sub\\b.dwg";
+        ASSERT_EQ(connection.UploadFile(installation.Path(L"a.dwg"), a), 1);
+        ASSERT_EQ(connection.UploadFile(installation.Path(L"a.dwg"), b), 1);
+        EXPECT_EQ(site.Read(L"sub\\a.dwg"), "new");
+        EXPECT_EQ(site.Read(L"sub\\b.dwg"), "new");
+        EXPECT_TRUE(HasLine(site.Commands(), "STOR " + folder + "b.dwg"))
+            << "once refused, the connection uploads directly";
+    }
+    std::wstring said = cad::CommandLine::Instance().Text();
+    EXPECT_EQ(said.find(L"文件改为直接上传"), said.rfind(L"文件改为直接上传")) << "said once";
+    EXPECT_NE(said.find(L"文件改为直接上传"), std::wstring::npos);
+
+    // Upload by rename ("Ftp.bg") removes the target and renames "#.txt" in its place.
+    installation.WriteBytes(L"LocalData\\Ftp.bg", "");
+    installation.WriteBytes(L"a.dwg", "newer");
+    CMyFtpConnection byRename;
+    ASSERT_EQ(byRename.Getm_bUploadByRename(), 1);
+    std::wstring a = L"sub\\a.dwg";
+    ASSERT_EQ(byRename.UploadFile(installation.Path(L"a.dwg"), a), 1);
+    EXPECT_EQ(site.Read(L"sub\\a.dwg"), "newer");
+    EXPECT_FALSE(site.Exists(L"sub\\#.txt"));
+    std::vector<std::string> commands = site.Commands();
+    EXPECT_TRUE(HasLine(commands, "RNFR " + folder + "#.txt"));
+    EXPECT_TRUE(HasLine(commands, "DELE " + folder + "a.dwg"));
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_P(FtpClientTest, FindsFilesAndFoldersAndMakesFolderPaths) {
     site.Write(L"Data\\A.DWG", "x");
     CMyFtpConnection connection;
     ASSERT_EQ(connection.Connect(), 1);

@@ -26,6 +26,9 @@ TEST(VersionStamp, AlwaysGrows) {
     // A stamp of another form still gives a larger one.
     std::wstring odd = L"2024,01,02, 10:30:00";
     EXPECT_GT(NextVersionStamp(odd, L"2024,01,01,00,00,00"), odd);
+    // So does one with a field too long for a number (found by fuzzing: it overflowed).
+    std::wstring huge = L"24," + std::wstring(50, L'3');
+    EXPECT_GT(NextVersionStamp(huge, L"2024,01,01,00,00,00"), huge);
 }
 
 TEST(OperateVersionFile, KeepsOneEntryPerFileNewestFirst) {

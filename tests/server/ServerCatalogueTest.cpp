@@ -5,11 +5,18 @@
 #include "server/MyFtpConnection.h"
 #include "server/OperateVersionFile.h"
 
+#include <algorithm>
 #include <regex>
 
 namespace {
 
 using ovtest::FtpClientTest;
+
+size_t CountCommands(const std::vector<std::string>& commands, const std::string& part) {
+    return std::count_if(commands.begin(), commands.end(), [&](const std::string& command) {
+        return command.find(part) != std::string::npos;
+    });
+}
 
 std::vector<std::wstring> CatalogueFiles(const std::vector<std::wstring>& lines) {
     std::vector<std::wstring> files;
@@ -18,7 +25,7 @@ std::vector<std::wstring> CatalogueFiles(const std::vector<std::wstring>& lines)
     return files;
 }
 
-TEST_F(FtpClientTest, SendingRecordsEachFileOnceAndKeepsTheClientCurrent) {
+TEST_P(FtpClientTest, SendingRecordsEachFileOnceAndKeepsTheClientCurrent) {
     installation.WriteBytes(L"a.dwg", "a1");
     site.Write(L"图纸\\.keep", "");
     CMyFtpConnection connection;
@@ -59,7 +66,7 @@ TEST_F(FtpClientTest, SendingRecordsEachFileOnceAndKeepsTheClientCurrent) {
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST_F(FtpClientTest, TheLockIsTakenOverLeftoversAndBrokenAfterSixLooks) {
+TEST_P(FtpClientTest, TheLockIsTakenOverLeftoversAndBrokenAfterSixLooks) {
     CMyFtpConnection connection;
     ASSERT_EQ(connection.Connect(), 1);
     std::wstring me = CMyFtpConnection::GetLocalHostId();
@@ -88,7 +95,7 @@ TEST_F(FtpClientTest, TheLockIsTakenOverLeftoversAndBrokenAfterSixLooks) {
     EXPECT_TRUE(site.Exists(L"Server.xml.bak"));
 }
 
-TEST_F(FtpClientTest, ACatalogueShorterThanItsBackupIsRestoredAndUpdatedAgain) {
+TEST_P(FtpClientTest, ACatalogueShorterThanItsBackupIsRestoredAndUpdatedAgain) {
     std::vector<std::wstring> backup = {L"版本日期：2024,01,05,00,00,00"};
     for (const wchar_t* file : {L"d.dwg", L"c.dwg", L"b.dwg", L"a.dwg"})
         backup.push_back(std::wstring(file) + L"|2024,01,01,00,00,00|MOD");
@@ -109,7 +116,7 @@ TEST_F(FtpClientTest, ACatalogueShorterThanItsBackupIsRestoredAndUpdatedAgain) {
     EXPECT_FALSE(site.Exists(L"Server.xml.bak"));
 }
 
-TEST_F(FtpClientTest, AFailedCatalogueUpdateReleasesTheLock) {
+TEST_P(FtpClientTest, AFailedCatalogueUpdateReleasesTheLockAndNamesWhatWasNotRecorded) {
     site.Write(L"Server.xml", ovtest::Cp936Lines({L"版本日期：2024,01,05,00,00,00", L"x|t|MOD"}));
     installation.WriteBytes(L"f.dwg", "f");
     // The working copy cannot be written: a folder stands in its place.
@@ -118,28 +125,132 @@ TEST_F(FtpClientTest, AFailedCatalogueUpdateReleasesTheLock) {
     EXPECT_EQ(connection.SendFileToServer(installation.Path(L"f.dwg"), L"f.dwg"), 0);
     EXPECT_FALSE(site.Exists(L"Server.xml.bak"));
     EXPECT_EQ(site.Lines(L"Server.xml").size(), 2u) << "the catalogue is left as it was";
-    ASSERT_FALSE(boxes.Boxes().empty());
-    EXPECT_EQ(boxes.Boxes().back().text, L"下载Server.xml文件失败，未能更新服务器文件目录！");
+    EXPECT_EQ(site.Read(L"f.dwg"), "f") << "the file itself was sent";
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    std::wstring box = boxes.Boxes().back().text;
+    EXPECT_TRUE(box.starts_with(installation.Path(L"TempFTP\\Server.xml") + L" 文件不能写入"))
+        << text::ToUtf8(box);
+    EXPECT_TRUE(box.ends_with(L"没有记入Server.xml：\nf.dwg")) << text::ToUtf8(box);
+    EXPECT_EQ(site.Lines(L"OS.log").size(), 1u) << "and logged";
 }
 
-TEST_F(FtpClientTest, AFolderIsSentWithItsDrawingsOneSecondApart) {
+TEST_P(FtpClientTest, AFolderIsSentWholeAndRecordedByOneUpdate) {
     for (const wchar_t* file :
          {L"柜1\\a.dwg", L"柜1\\b.DWG", L"柜1\\notes.txt", L"柜1\\柜1.prj", L"柜1\\sub\\c.itm"})
         installation.WriteBytes(file, "x");
+    site.Write(L"Template\\prjs\\.keep", "");
+    site.Write(L"Server.xml", ovtest::Cp936Lines({L"版本日期：2024,01,05,00,00,00"}));
     CMyFtpConnection connection;
     ASSERT_EQ(connection.SendFolderToServer(L"Template\\prjs", L"Template\\prjs\\柜1",
                                             installation.Path(L"柜1")),
               1);
-    EXPECT_EQ(pauses, std::vector<int>(4, 1000));
+    EXPECT_TRUE(pauses.empty()) << "no pause between files";
     for (const wchar_t* file : {L"a.dwg", L"b.DWG", L"柜1.prj", L"sub\\c.itm"})
         EXPECT_TRUE(site.Exists(L"Template\\prjs\\柜1\\" + std::wstring(file))) << file;
     EXPECT_FALSE(site.Exists(L"Template\\prjs\\柜1\\notes.txt"));
-    std::vector<std::wstring> files = CatalogueFiles(site.Lines(L"Server.xml"));
-    EXPECT_EQ(files, (std::vector<std::wstring>{
-                         L"Template\\prjs\\柜1\\柜1.prj", L"Template\\prjs\\柜1\\sub\\c.itm",
-                         L"Template\\prjs\\柜1\\sub", L"Template\\prjs\\柜1\\b.DWG",
-                         L"Template\\prjs\\柜1\\a.dwg", L"Template\\prjs\\柜1"}));
+    // Newest first, as one update per change would have left them, all under one stamp.
+    std::vector<std::wstring> lines = site.Lines(L"Server.xml");
+    EXPECT_EQ(CatalogueFiles(lines),
+              (std::vector<std::wstring>{L"Template\\prjs\\柜1\\柜1.prj",
+                                         L"Template\\prjs\\柜1\\sub\\c.itm",
+                                         L"Template\\prjs\\柜1\\sub", L"Template\\prjs\\柜1\\b.DWG",
+                                         L"Template\\prjs\\柜1\\a.dwg", L"Template\\prjs\\柜1"}));
+    for (const std::wstring& entry : CatalogueEntryLines(lines))
+        EXPECT_EQ(L"版本日期：" + ParseCatalogueEntry(entry).m_strTime, lines[0]);
+    EXPECT_FALSE(site.Exists(L"Server.xml.bak"));
+    std::vector<std::string> commands = site.Commands();
+    EXPECT_EQ(CountCommands(commands, "APPE /" + text::ToUtf8(site.Name()) + "/Server.xml.bak"), 1u)
+        << "locked once";
+    EXPECT_EQ(CountCommands(commands, "DELE /" + text::ToUtf8(site.Name()) + "/Server.xml.bak"),
+              1u);
+    EXPECT_EQ(CountCommands(commands, "RNTO /" + text::ToUtf8(site.Name()) + "/Server.xml"), 1u);
+    EXPECT_EQ(CountCommands(commands, "Server_Tmp.xml"), 0u) << "no rename probe";
+}
+
+TEST_P(FtpClientTest, FilesThatCouldNotBeSentAreLeftOutAndTheRestRecorded) {
+    installation.WriteBytes(L"柜2\\a.dwg", "a");
+    installation.WriteBytes(L"柜2\\b.dwg", "b");
+    // A folder of the same name stands where b.dwg would go.
+    site.Write(L"柜2\\b.dwg\\.keep", "");
+    CMyFtpConnection connection;
+    EXPECT_EQ(connection.SendFolderToServer(L"", L"柜2", installation.Path(L"柜2")), 0);
+    EXPECT_EQ(CatalogueFiles(site.Lines(L"Server.xml")), std::vector<std::wstring>{L"柜2\\a.dwg"});
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, L"文件 柜2\\b.dwg 上传失败，请确认是否被其它客户端用户调用！");
+}
+
+// Another client at work while our update holds the lock: it changes the catalogue, takes the
+// lock over, or keeps taking it.
+class SecondLookTest : public FtpClientTest {
+protected:
+    void SetUp() override {
+        FtpClientTest::SetUp();
+        site.Write(L"Server.xml", ovtest::Cp936Lines({L"版本日期：2024,01,05,00,00,00",
+                                                      L"old.dwg|2024,01,05,00,00,00|MOD"}));
+        installation.WriteBytes(L"mine.dwg", "m");
+    }
+    void TearDown() override {
+        SetBeforeCatalogueLookForTesting(nullptr);
+        FtpClientTest::TearDown();
+    }
+    void WriteOtherLock() {
+        site.Write(L"Server.xml.bak", ovtest::Cp936Lines({L"10.9.9.9(other)"}));
+    }
+    CMyFtpConnection connection;
+};
+
+TEST_P(SecondLookTest, ACatalogueChangedUnderOurLockGetsOurEntryMergedIn) {
+    int looks = 0;
+    SetBeforeCatalogueLookForTesting([&] {
+        if (looks++ == 0)
+            site.Write(L"Server.xml", ovtest::Cp936Lines({L"版本日期：2024,01,05,00,00,09",
+                                                          L"theirs.dwg|2024,01,05,00,00,09|MOD",
+                                                          L"old.dwg|2024,01,05,00,00,00|MOD"}));
+    });
+    ASSERT_EQ(connection.SendFileToServer(installation.Path(L"mine.dwg"), L"mine.dwg"), 1);
+    EXPECT_EQ(looks, 2) << "merged, then looked again";
+    EXPECT_EQ(CatalogueFiles(site.Lines(L"Server.xml")),
+              (std::vector<std::wstring>{L"mine.dwg", L"theirs.dwg", L"old.dwg"}));
     EXPECT_FALSE(site.Exists(L"Server.xml.bak"));
 }
+
+TEST_P(SecondLookTest, ALockTakenOverMeansNothingIsUploadedAndTheLockIsTakenAgain) {
+    int looks = 0;
+    SetBeforeCatalogueLookForTesting([&] {
+        if (looks++ == 0)
+            WriteOtherLock(); // stored over ours, as the Windows clients store theirs
+    });
+    ASSERT_EQ(connection.SendFileToServer(installation.Path(L"mine.dwg"), L"mine.dwg"), 1);
+    EXPECT_EQ(looks, 2);
+    // The other lock was waited for (six looks) and then taken as left behind.
+    EXPECT_EQ(pauses, std::vector<int>(6, 400));
+    EXPECT_EQ(CatalogueFiles(site.Lines(L"Server.xml")),
+              (std::vector<std::wstring>{L"mine.dwg", L"old.dwg"}));
+    EXPECT_EQ(CountCommands(site.Commands(), "RNTO /" + text::ToUtf8(site.Name()) + "/Server.xml"),
+              1u)
+        << "nothing was put in place while the lock was another's";
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_P(SecondLookTest, AnUpdateWhoseLockIsTakenEveryTimeIsAbandonedAndTheOtherLockKept) {
+    SetBeforeCatalogueLookForTesting([&] { WriteOtherLock(); });
+    EXPECT_EQ(connection.SendFileToServer(installation.Path(L"mine.dwg"), L"mine.dwg"), 0);
+    EXPECT_EQ(CatalogueFiles(site.Lines(L"Server.xml")), std::vector<std::wstring>{L"old.dwg"});
+    EXPECT_EQ(site.Lines(L"Server.xml.bak"), std::vector<std::wstring>{L"10.9.9.9(other)"});
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_TRUE(boxes.Boxes()[0].text.starts_with(
+        L"Server.xml文件的更新锁一再被其它客户端取得，服务器文件目录未更新！\n"));
+    EXPECT_TRUE(boxes.Boxes()[0].text.ends_with(L"\nmine.dwg"));
+    std::vector<std::wstring> log = site.Lines(L"OS.log");
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find(L"更新锁一再被其它客户端取得"), std::wstring::npos);
+    // The drawing stored and renamed, then each round's catalogue stored and removed.
+    EXPECT_EQ(CountCommands(site.Commands(), ".ovtmp"), 2u + 5u * 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(On, SecondLookTest,
+                         ::testing::Values(ovtest::FtpTestServer::Pyftpdlib,
+                                           ovtest::FtpTestServer::Vsftpd),
+                         ovtest::FtpTestServerName);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "store/HistoryDataOprt.h"
+#include "platform/cad/CommandLine.h"
 #include "support/TestSupport.h"
+#include "support/WriteFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -102,4 +104,22 @@ TEST(HistoryDataOprt, TheLocalDataFolderIsMadeWhenMissing) {
     int value = 0;
     reread.GetHistoryInt(0, value);
     EXPECT_EQ(value, 5);
+}
+
+TEST(HistoryDataOprt, AFailedWriteLeavesTheOldFileAndSaysSo) {
+    TempInstallation installation;
+    { CHistoryDataOprt created; }
+    std::string old = installation.ReadBytes(L"LocalData\\HistoryData.txt");
+    for (ovtest::WriteFault fault : ovtest::kWriteFaults) {
+        SCOPED_TRACE(ovtest::WriteFaultName(fault));
+        cad::CommandLine::Instance().Clear();
+        {
+            ovtest::ScopedWriteFault armed(fault);
+            CHistoryDataOprt history;
+            history.SetHistoryInt(0, 5);
+        } // written back here, and refused
+        EXPECT_EQ(installation.ReadBytes(L"LocalData\\HistoryData.txt"), old);
+        EXPECT_NE(cad::CommandLine::Instance().Text().find(L"HistoryData.txt 文件不能写入"),
+                  std::wstring::npos);
+    }
 }

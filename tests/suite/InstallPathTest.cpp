@@ -39,4 +39,11 @@ TEST(InstallPath, FoldersKindServerVersionAndCodePageFromTheDescription) {
     EXPECT_EQ(Ov2002ReloadInstallation(), 0);
     EXPECT_EQ(text::AnsiCodePage().Name(), "CP936");
     EXPECT_EQ(GetCurTessalInstallStyle(), 0);
+    // A folder with a control character names no folder (found by fuzzing: a NUL cut the path
+    // short, to the installation folder with a trailing backslash).
+    installation.WriteBytes(L"Installation.ini",
+                            "MainFolder=a" + std::string(1, '\0') + "b\nKind=1\n");
+    EXPECT_EQ(Ov2002ReloadInstallation(), 0);
+    EXPECT_EQ(std::wstring(GetInstallPath_TL()), installation.Logical());
+    EXPECT_EQ(GetCurTessalInstallStyle(), 1);
 }

@@ -58,6 +58,18 @@ void TempFolder::WriteBytes(const std::wstring& relative, const std::string& byt
     stdfs::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+    KeepForFuzzing(path, bytes);
+}
+
+void KeepForFuzzing(const std::filesystem::path& path, const std::string& bytes) {
+    const char* folder = std::getenv("OV_KEEP_TEST_FILES");
+    if (!folder || !*folder)
+        return;
+    static std::atomic<int> counter{0};
+    stdfs::path kept =
+        stdfs::path(folder) / (std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+                               path.filename().string());
+    std::ofstream(kept, std::ios::binary) << bytes;
 }
 
 std::string TempFolder::ReadBytes(const std::wstring& relative) const {

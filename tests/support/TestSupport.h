@@ -48,6 +48,10 @@ public:
     ~TempInstallation();
 };
 
+// With OV_KEEP_TEST_FILES naming a folder, a copy of every file a test writes goes there, named
+// after the file: scripts/make-fuzz-corpus makes the fuzzers' seed corpus from them.
+void KeepForFuzzing(const std::filesystem::path& path, const std::string& bytes);
+
 // Text as CP936 bytes (through the code-page layer's encoder).
 std::string Cp936(const std::wstring& text);
 // Lines as CP936 bytes, each followed by `lineEnd`.

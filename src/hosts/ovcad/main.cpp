@@ -3,6 +3,7 @@
 // a script holds, as the host's command line. See docs/cad-host.md.
 
 #include "ConsoleInput.h"
+#include "hosts/InstallationCheck.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/cad/CommandProcessor.h"
 #include "platform/cad/DbDatabase.h"
@@ -58,11 +59,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     return true;
 }
 
-std::filesystem::path InstallationFolder() {
-    const char* home = std::getenv("OVMANAGE_HOME");
-    return home && *home ? std::filesystem::path(home) : std::filesystem::path(OV_BUNDLED_HOME);
-}
-
 // The drawing every new drawing starts from: the host's default drawing, as the demo
 // installation ships it in Support\TEMPLATE.
 int WriteTemplate(const std::filesystem::path& output) {
@@ -93,6 +89,8 @@ int main(int argc, char** argv) {
     }
     if (!options.templateOutput.empty())
         return WriteTemplate(options.templateOutput);
+    if (!CheckInstallationFolder("ovcad"))
+        return kNoInstallationStatus;
 
     cad::CommandLine::Instance().SetEcho([](std::wstring_view text) {
         std::cout << text::ToUtf8(text);

@@ -4,6 +4,7 @@
 #include "DeskFrame.h"
 #include "DrawingView.h"
 
+#include "hosts/InstallationCheck.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/cad/CommandProcessor.h"
 #include "platform/cad/Documents.h"
@@ -26,15 +27,6 @@
 #include <fstream>
 
 namespace desk {
-
-namespace {
-
-std::filesystem::path InstallationFolder() {
-    const char* home = std::getenv("OVMANAGE_HOME");
-    return home && *home ? std::filesystem::path(home) : std::filesystem::path(OV_BUNDLED_HOME);
-}
-
-} // namespace
 
 bool ParseDeskOptions(int argc, char** argv, DeskOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {

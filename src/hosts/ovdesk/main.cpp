@@ -8,6 +8,7 @@
 #include "DeskFrame.h"
 #include "DeskSession.h"
 
+#include "hosts/InstallationCheck.h"
 #include "platform/cad/Host.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/ui/wx/DesktopBackend.h"
@@ -38,9 +39,7 @@ public:
         }
         SetExitOnFrameDelete(false);
         m_backend = std::make_unique<ui::desk::DesktopBackend>();
-        std::filesystem::path home = std::getenv("OVMANAGE_HOME") && *std::getenv("OVMANAGE_HOME")
-                                         ? std::filesystem::path(std::getenv("OVMANAGE_HOME"))
-                                         : std::filesystem::path(OV_BUNDLED_HOME);
+        std::filesystem::path home = InstallationFolder();
         m_frame = new desk::DeskFrame(m_backend->DialogFont(),
                                       fs::ToLogical(home / "Support" / "TEMPLATE"));
         m_frame->Show();
@@ -69,6 +68,8 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    if (!CheckInstallationFolder("ovdesk"))
+        return kNoInstallationStatus;
     // The toolkit draws through X; accessibility's bus is not needed.
     setenv("NO_AT_BRIDGE", "1", 0);
     // The toolkit's own messages go to standard error, not to boxes of their own.

@@ -9,9 +9,11 @@
 //   ovinfo location FILE            the drawing's location record (JSON)
 //
 // Exit status 0 when the file was read, 1 with a message on standard error when it was not,
-// 2 for a wrong command line.
+// 2 for a wrong command line, 3 when the installation folder does not exist.
 
 #include "Commands.h"
+
+#include "hosts/InstallationCheck.h"
 
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/LogicalPath.h"
@@ -67,6 +69,8 @@ int PrintRecords(const std::wstring& strPath) {
 int main(int argc, char** argv) {
     if (argc < 3)
         return Usage();
+    if (!CheckInstallationFolder("ovinfo"))
+        return kNoInstallationStatus;
     // The system's messages go to standard error, the report alone to standard output.
     cad::CommandLine::Instance().SetEcho(
         [](std::wstring_view text) { std::fputs(text::ToUtf8(text).c_str(), stderr); });

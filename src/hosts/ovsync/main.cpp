@@ -6,6 +6,7 @@
 //   ovsync refresh-words                          the word-dictionary refresh of every command
 
 #include "drawing/EditOprt.h"
+#include "hosts/InstallationCheck.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/text/Utf8.h"
@@ -76,19 +77,20 @@ int Version() {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::string command = argc > 1 ? argv[1] : "";
+    if (!((command == "send-folder" && argc == 4) ||
+          ((command == "version" || command == "refresh-words") && argc == 2)))
+        return Usage();
+    if (!CheckInstallationFolder("ovsync"))
+        return kNoInstallationStatus;
     Ov2002ReloadInstallation();
     cad::CommandLine::Instance().SetEcho(
         [](std::wstring_view written) { std::printf("%s", text::ToUtf8(written).c_str()); });
-    std::string command = argc > 1 ? argv[1] : "";
-    if (command == "send-folder" && argc == 4)
+    if (command == "send-folder")
         return SendFolder(argv[2], argv[3]);
-    if (command == "version" && argc == 2)
+    if (command == "version")
         return Version();
-    if (command == "refresh-words" && argc == 2) {
-        int bOk = RefreshWordDictionaryFromServer();
-        Print(bOk ? L"Data\\word.mdb refreshed from the server."
-                  : L"Data\\word.mdb not refreshed.");
-        return bOk ? 0 : 1;
-    }
-    return Usage();
+    int bOk = RefreshWordDictionaryFromServer();
+    Print(bOk ? L"Data\\word.mdb refreshed from the server." : L"Data\\word.mdb not refreshed.");
+    return bOk ? 0 : 1;
 }

@@ -9,6 +9,8 @@
 #include "platform/text/Format.h"
 #include "platform/text/WideString.h"
 
+#include <algorithm>
+
 namespace cad {
 
 namespace {
@@ -184,6 +186,24 @@ void Switch() {
     acutPrintf(L"\nNo open drawing is called %s.\n", *which);
 }
 
+// HELP and "?": the commands one can type, those of the loaded modules first, then the host's.
+void Help() {
+    std::vector<std::wstring> groups;
+    for (const AcEdCommand& command : acedRegCmds()->commands())
+        if (std::find(groups.begin(), groups.end(), command.group) == groups.end())
+            groups.push_back(command.group);
+    std::stable_partition(groups.begin(), groups.end(),
+                          [](const std::wstring& group) { return group != L"ACAD"; });
+    std::wstring text = L"\n";
+    for (const std::wstring& group : groups) {
+        text += group == L"ACAD" ? L"Host commands:" : L"Commands of " + group + L":";
+        for (const AcEdCommand& command : acedRegCmds()->commandsOfGroup(group.c_str()))
+            text += L" " + command.globalName;
+        text += L"\n";
+    }
+    acutPrintf(L"%s", text);
+}
+
 void Quit() {
     for (AcApDocument* document : acDocManager->documents())
         if (!acDocManager->releaseDocument(document))
@@ -205,6 +225,8 @@ void RegisterFileCommands() {
     commands->addCommand(L"ACAD", L"SWITCH", L"SWITCH", ACRX_CMD_SESSION, Switch);
     commands->addCommand(L"ACAD", L"QUIT", L"QUIT", ACRX_CMD_SESSION, Quit);
     commands->addCommand(L"ACAD", L"EXIT", L"EXIT", ACRX_CMD_SESSION, Quit);
+    commands->addCommand(L"ACAD", L"HELP", L"HELP", ACRX_CMD_TRANSPARENT, Help);
+    commands->addCommand(L"ACAD", L"?", L"?", ACRX_CMD_TRANSPARENT, Help);
 }
 
 void RegisterBuiltinCommands() {

@@ -1,11 +1,20 @@
 #include "platform/cad/CommandLine.h"
 
+#include "platform/text/TextFile.h"
+
 #include "platform/text/WideString.h"
 
 namespace cad {
 
 CommandLine& CommandLine::Instance() {
     static CommandLine instance;
+    // The notes of the text-file layer (a file read as UTF-8, text a file cannot hold) are
+    // the command line's too.
+    static const bool notesHere = [] {
+        text::SetTextFileNotes([](std::wstring_view note) { instance.Write(note); });
+        return true;
+    }();
+    (void)notesHere;
     return instance;
 }
 

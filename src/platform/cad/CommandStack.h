@@ -56,6 +56,8 @@ public:
     const AcEdCommand* lookupLocalCmd(const wchar_t* name) const;
     // The commands of a group in the order they were added.
     std::vector<AcEdCommand> commandsOfGroup(const wchar_t* group) const;
+    // Every command in the order they were added.
+    const std::vector<AcEdCommand>& commands() const { return m_commands; }
 
     // --- For the host itself ---
     // Commands added while a module initialises are marked as that module's.

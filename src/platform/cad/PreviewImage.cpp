@@ -125,7 +125,13 @@ public:
     Canvas() : m_pixels(static_cast<size_t>(kStride) * kPreviewHeight, 0) {}
 
     void Line(double x0, double y0, double x1, double y1, int colour) {
-        int steps = static_cast<int>(std::ceil(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0))));
+        // Every segment is scaled into the picture, so none is longer than the picture is wide
+        // and high. A damaged drawing's coordinates may be no numbers at all (or make the scaled
+        // ones none): such a segment shows nothing.
+        double length = std::max(std::fabs(x1 - x0), std::fabs(y1 - y0));
+        if (!std::isfinite(x0) || !std::isfinite(y0) || !(length <= kPreviewWidth + kPreviewHeight))
+            return;
+        int steps = static_cast<int>(std::ceil(length));
         for (int i = 0; i <= steps; ++i) {
             double t = steps == 0 ? 0.0 : static_cast<double>(i) / steps;
             Plot(static_cast<int>(std::lround(x0 + (x1 - x0) * t)),

@@ -1,6 +1,7 @@
 #include "platform/fs/FileIo.h"
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/LogicalPath.h"
 
 #include <atomic>
 #include <cerrno>
@@ -16,6 +17,8 @@ namespace stdfs = std::filesystem;
 namespace {
 
 std::atomic<int> g_failBeforeRename{0};
+std::atomic<int> g_failWrites{0};
+std::atomic<int> g_failWritesError{0};
 
 int CauseOf(int error, const stdfs::path& path) {
     switch (error) {
@@ -38,6 +41,7 @@ int CauseOf(int error, const stdfs::path& path) {
         return kTooManyOpenFiles;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // the file-size limit stops a file growing as a full disk does
         return kDiskFull;
     default:
         return kGenericError;
@@ -70,8 +74,14 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
     bytes.clear();
     if (cause)
         *cause = kNoError;
-    stdfs::path path = Resolve(logical);
+    // Most paths name the file exactly as written: one open answers them. Only when that
+    // misses is the path looked up without regard to case.
+    stdfs::path path = ToNative(logical);
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        path = Resolve(logical);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd < 0)
         return Failed(errno, path, cause);
     struct stat info {};
@@ -79,6 +89,9 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
         ::close(fd);
         return Failed(EISDIR, path, cause);
     }
+    // One block of the file's size (a caller's buffer may have it already), not one per growth.
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -114,7 +127,15 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return Failed(errno, path, cause);
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = false;
+    if (g_failWrites > 0) {
+        // A test's full disk: the write stops half way, as the system call would.
+        --g_failWrites;
+        WriteAll(fd, bytes.substr(0, bytes.size() / 2));
+        errno = g_failWritesError;
+    } else {
+        ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    }
     int writeError = errno;
     ok = (::close(fd) == 0) && ok;
     if (!ok) {
@@ -136,6 +157,11 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause) {
 
 void FailWritesBeforeRenameForTesting(int count) {
     g_failBeforeRename = count;
+}
+
+void FailWritesWithErrorForTesting(int error, int count) {
+    g_failWritesError = error;
+    g_failWrites = count;
 }
 
 } // namespace fs

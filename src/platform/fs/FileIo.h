@@ -28,5 +28,8 @@ bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause = 
 // For tests of the failure path: the next `count` writes stop after the temporary file was
 // written, just before the rename, and fail as a crash there would leave things.
 void FailWritesBeforeRenameForTesting(int count);
+// For tests of a full disk (ENOSPC) and the like: the next `count` writes fail with `error`
+// half way through writing the temporary file, as the system call would.
+void FailWritesWithErrorForTesting(int error, int count);
 
 } // namespace fs

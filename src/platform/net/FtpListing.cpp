@@ -83,8 +83,12 @@ bool IsWindowsTime(std::string_view s) {
     return IsTimeOrYear(s) && s.find(':') != std::string_view::npos;
 }
 
-bool IsDotEntry(std::string_view name) {
-    return name == "." || name == "..";
+// Names that stand for no entry a client can use: "." and "..", and names with a control
+// character (a lone CR in a line, say), which no command could carry.
+bool IsUnusableName(std::string_view name) {
+    return name.empty() || name == "." || name == ".." ||
+           std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 bool ParseUnixLine(std::string_view line, const std::vector<Token>& tokens, FtpListedName& entry) {
@@ -100,7 +104,7 @@ bool ParseUnixLine(std::string_view line, const std::vector<Token>& tokens, FtpL
             if (arrow != std::string_view::npos)
                 name = name.substr(0, arrow);
         }
-        if (name.empty() || IsDotEntry(name))
+        if (IsUnusableName(name))
             return false;
         entry.name = std::string(name);
         entry.isFolder = tokens[0].text[0] == 'd' || tokens[0].text[0] == 'D';
@@ -123,7 +127,7 @@ bool ParseWindowsLine(std::string_view line, const std::vector<Token>& tokens,
     if (!isFolder && !AllDigits(size, 1, 20))
         return false;
     std::string_view name = line.substr(tokens[next + 1].start);
-    if (IsDotEntry(name))
+    if (IsUnusableName(name))
         return false;
     entry.name = std::string(name);
     entry.isFolder = isFolder;
@@ -175,7 +179,7 @@ std::vector<std::string> ParseNameList(std::string_view reply) {
         size_t slash = line.find_last_of('/');
         if (slash != std::string_view::npos)
             line = line.substr(slash + 1);
-        if (!line.empty() && !IsDotEntry(line))
+        if (!IsUnusableName(line))
             names.emplace_back(line);
     }
     return names;

@@ -15,8 +15,8 @@ struct FtpListedName {
     bool isFolder = false;
 };
 
-// One LIST line. False for lines that are neither style (a "total" line, blanks), and for the
-// entries "." and "..".
+// One LIST line. False for lines that are neither style (a "total" line, blanks), for the
+// entries "." and "..", and for names with a control character.
 bool ParseListLine(std::string_view line, FtpListedName& entry);
 // A whole LIST reply, lines ending in CR LF or LF.
 std::vector<FtpListedName> ParseListing(std::string_view reply);

@@ -5,9 +5,8 @@
 
 #include <curl/curl.h>
 
-#include <chrono>
+#include <cctype>
 #include <mutex>
-#include <thread>
 
 namespace net {
 
@@ -27,13 +26,6 @@ FtpStatus Failure(std::wstring text, int curlCode = CURLE_URL_MALFORMAT) {
 
 FtpStatus NotOpen() {
     return Failure(L"Not connected to the FTP server", CURLE_COULDNT_CONNECT);
-}
-
-// Errors that mean the server was not reached at all, worth another attempt after a pause.
-bool IsConnectFailure(CURLcode code) {
-    return code == CURLE_COULDNT_CONNECT || code == CURLE_OPERATION_TIMEDOUT ||
-           code == CURLE_COULDNT_RESOLVE_HOST || code == CURLE_GOT_NOTHING ||
-           code == CURLE_RECV_ERROR || code == CURLE_SEND_ERROR;
 }
 
 // Host names go into the URL as they stand, so only what a host name or an address can hold
@@ -65,11 +57,31 @@ std::wstring DecodeReply(std::string_view reply) {
     return text::Trim(text::AnsiCodePage().Decode(reply));
 }
 
+int ReplyCode(std::string_view reply) {
+    return reply.size() >= 3 ? text::ToInt(std::wstring(reply.begin(), reply.begin() + 3)) : 0;
+}
+
+// The last line of a reply: three digits and a blank (or nothing); the lines before it in a
+// reply of several lines start "NNN-" or with anything else.
+bool IsFinalReplyLine(std::string_view line) {
+    return line.size() >= 3 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+           std::isdigit(static_cast<unsigned char>(line[1])) &&
+           std::isdigit(static_cast<unsigned char>(line[2])) &&
+           (line.size() == 3 || line[3] == ' ');
+}
+
 void SetLong(CURL* curl, CURLoption option, long value) {
     curl_easy_setopt(curl, option, value);
 }
 
 } // namespace
+
+bool FtpStatus::IsUnreachable() const {
+    return !ok && (curlCode == CURLE_COULDNT_CONNECT || curlCode == CURLE_OPERATION_TIMEDOUT ||
+                   curlCode == CURLE_COULDNT_RESOLVE_HOST || curlCode == CURLE_GOT_NOTHING ||
+                   curlCode == CURLE_RECV_ERROR || curlCode == CURLE_SEND_ERROR ||
+                   curlCode == CURLE_FTP_WEIRD_SERVER_REPLY);
+}
 
 bool FtpStatus::IsMissing() const {
     return !ok && replyCode == 550 &&
@@ -93,7 +105,8 @@ struct FtpSession::Request {
     size_t uploadOffset = 0;
     std::string received;
     std::vector<std::string> commands;
-    std::string lastReply; // the last reply line of the server
+    std::string lastReply;            // the last reply line of the server
+    std::vector<std::string> replies; // the last line of each reply, in order
 };
 
 FtpSession::FtpSession() {
@@ -120,19 +133,11 @@ FtpStatus FtpSession::Open(const FtpLogin& login) {
         return Failure(L"Cannot start an FTP session", CURLE_FAILED_INIT);
     }
 
-    FtpStatus status;
-    int attempts = login.connectAttempts > 0 ? login.connectAttempts : 1;
-    for (int attempt = 1; attempt <= attempts; ++attempt) {
-        // The entry folder with no body: connect, greeting, login and PWD, nothing else.
-        Request request;
-        request.url = m_origin + "/";
-        request.nobody = true;
-        status = Perform(request);
-        if (status || !IsConnectFailure(static_cast<CURLcode>(status.curlCode)))
-            break;
-        if (attempt < attempts)
-            std::this_thread::sleep_for(std::chrono::milliseconds(login.connectBackoffMs));
-    }
+    // The entry folder with no body: connect, greeting, login and PWD, nothing else.
+    Request request;
+    request.url = m_origin + "/";
+    request.nobody = true;
+    FtpStatus status = Perform(request);
     if (!status) {
         Close();
         return status;
@@ -181,7 +186,7 @@ FtpStatus FtpSession::Resolve(std::wstring_view remote, bool isFolder, Target& t
         return Failure(L"No remote file name given");
 
     target = Target();
-    std::string folderUrl;
+    std::string escapedPath;
     for (size_t i = 0; i < parts.size(); ++i) {
         if (HasControlCharacter(parts[i]))
             return Failure(L"Invalid character in the remote name " + std::wstring(remote));
@@ -194,14 +199,9 @@ FtpStatus FtpSession::Resolve(std::wstring_view remote, bool isFolder, Target& t
             curl_easy_escape(Handle(m_curl), bytes.data(), static_cast<int>(bytes.size()));
         if (escaped == nullptr)
             return Failure(L"Cannot encode the remote name " + std::wstring(remote));
-        bool isFile = !isFolder && i + 1 == parts.size();
-        if (isFile) {
-            target.url = escaped;
-        } else {
-            if (!folderUrl.empty())
-                folderUrl += '/';
-            folderUrl += escaped;
-        }
+        if (i > 0)
+            escapedPath += '/';
+        escapedPath += escaped;
         curl_free(escaped);
         target.path += '/';
         target.path += bytes;
@@ -209,8 +209,10 @@ FtpStatus FtpSession::Resolve(std::wstring_view remote, bool isFolder, Target& t
     }
     if (target.path.empty())
         target.path = "/";
-    // "%2F" makes the folder count from the root; libcurl then changes to it with one CWD.
-    target.url = m_origin + "/%2F" + folderUrl + "/" + target.url;
+    // "%2F" makes the path count from the root; the commands name it whole (no CWD).
+    target.url = m_origin + "/%2F" + escapedPath;
+    if (isFolder && !escapedPath.empty())
+        target.url += '/';
     return FtpStatus();
 }
 
@@ -227,7 +229,7 @@ FtpStatus FtpSession::Perform(Request& request) {
     SetLong(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, replySeconds);
     SetLong(curl, CURLOPT_LOW_SPEED_LIMIT, 1);
     SetLong(curl, CURLOPT_LOW_SPEED_TIME, replySeconds);
-    SetLong(curl, CURLOPT_FTP_FILEMETHOD, CURLFTPMETHOD_SINGLECWD);
+    SetLong(curl, CURLOPT_FTP_FILEMETHOD, CURLFTPMETHOD_NOCWD);
     // PASV as the Windows clients send it; EPSV is refused by some older servers.
     SetLong(curl, CURLOPT_FTP_USE_EPSV, 0);
     // No SIZE before RETR: the transfer ends when the server closes the data connection.
@@ -250,8 +252,11 @@ FtpStatus FtpSession::Perform(Request& request) {
             std::string_view line(data, size);
             while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
                 line.remove_suffix(1);
+            auto* request = static_cast<Request*>(context);
             if (!line.empty())
-                static_cast<Request*>(context)->lastReply = std::string(line);
+                request->lastReply = std::string(line);
+            if (IsFinalReplyLine(line))
+                request->replies.emplace_back(line);
         }
         return 0;
     };
@@ -305,9 +310,7 @@ FtpStatus FtpSession::Perform(Request& request) {
     curl_easy_setopt(curl, CURLOPT_READDATA, nullptr);
 
     FtpStatus status;
-    if (request.lastReply.size() >= 3)
-        status.replyCode =
-            text::ToInt(std::wstring(request.lastReply.begin(), request.lastReply.begin() + 3));
+    status.replyCode = ReplyCode(request.lastReply);
     if (code == CURLE_OK)
         return status;
     status.ok = false;
@@ -355,24 +358,38 @@ FtpStatus FtpSession::Transfer(std::wstring_view remote, bool isFolder, Request&
 FtpStatus FtpSession::RunCommands(const std::vector<std::string>& commands) {
     if (!m_open)
         return NotOpen();
-    // The commands name absolute paths, so they do not depend on the folder the connection is
-    // in. They go with the current folder's URL: the last transfer usually left the connection
-    // there, and libcurl then sends no CWD at all.
-    Target current;
-    FtpStatus status = Resolve(L"", true, current);
+    // The commands name absolute paths and go alone, with the login folder's URL. Each is sent
+    // with libcurl's "*", which takes a refusal as an answer instead of dropping the connection;
+    // the replies then tell how each command went.
+    Request request;
+    request.url = m_origin + "/";
+    request.nobody = true;
+    for (const std::string& command : commands)
+        request.commands.push_back("*" + command);
+    FtpStatus status = Perform(request);
     if (!status)
         return status;
-    Request request;
-    request.url = current.url;
-    request.nobody = true;
-    request.commands = commands;
-    return Perform(request);
+    // A connection libcurl had to open again adds the login's replies before these.
+    if (request.replies.size() < commands.size())
+        return Failure(L"The FTP server did not answer every command", CURLE_QUOTE_ERROR);
+    size_t first = request.replies.size() - commands.size();
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const std::string& reply = request.replies[first + i];
+        if (ReplyCode(reply) >= 400) {
+            status = Failure(DecodeReply(reply), CURLE_QUOTE_ERROR);
+            status.replyCode = ReplyCode(reply);
+            status.command = static_cast<int>(i);
+            return status;
+        }
+    }
+    status.replyCode = ReplyCode(request.replies.back());
+    return status;
 }
 
 FtpStatus FtpSession::FolderExists(std::wstring_view folder) {
-    Request request;
-    request.nobody = true;
-    return Transfer(folder, true, request);
+    Target target;
+    FtpStatus status = Resolve(folder, true, target);
+    return status ? RunCommands({"CWD " + target.path}) : status;
 }
 
 FtpStatus FtpSession::SetCurrentFolder(std::wstring_view folder) {
@@ -403,10 +420,10 @@ FtpStatus FtpSession::Upload(std::wstring_view remote, std::string_view bytes, b
     return Transfer(remote, false, request);
 }
 
-FtpStatus FtpSession::Delete(std::wstring_view remote, bool ignoreFailure) {
+FtpStatus FtpSession::Delete(std::wstring_view remote) {
     Target target;
     FtpStatus status = Resolve(remote, false, target);
-    return status ? RunCommands({(ignoreFailure ? "*DELE " : "DELE ") + target.path}) : status;
+    return status ? RunCommands({"DELE " + target.path}) : status;
 }
 
 FtpStatus FtpSession::Rename(std::wstring_view from, std::wstring_view to) {

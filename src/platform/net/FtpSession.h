@@ -8,6 +8,11 @@
 // any other name from the current folder. On the wire the names go with "/" and in the
 // installation's code page (text::AnsiCodePage()), as the Windows clients of the same site send
 // them, so that every client sees the same file names.
+//
+// A session keeps one control connection and spends no command it does not need: transfers and
+// commands name absolute paths, so the connection never changes folders (no CWD), the binary
+// type is set once, and a command the server refuses (a file that is not there) leaves the
+// connection open.
 
 #include "platform/net/FtpListing.h"
 
@@ -26,12 +31,11 @@ struct FtpLogin {
     std::wstring password;
     bool passive = true;
     // Connecting (with the greeting and the login) and each reply of the server are bounded by
-    // these; a connection that cannot be made is tried again after a pause, `connectAttempts`
-    // times in all. A transfer that moves no byte for `replyTimeoutMs` is given up.
+    // these; a transfer that moves no byte for `replyTimeoutMs` is given up. A connection is
+    // tried once (each address of the host once): a server that is down costs one time-out,
+    // not several in a row.
     long connectTimeoutMs = 6000;
     long replyTimeoutMs = 6000;
-    long connectBackoffMs = 500;
-    int connectAttempts = 5;
 };
 
 struct FtpStatus {
@@ -39,11 +43,16 @@ struct FtpStatus {
     int curlCode = 0;  // libcurl's code, 0 on success
     int replyCode = 0; // the server's last reply code, 0 when it sent none
     std::wstring text; // the server's error reply, or libcurl's description
+    // Of several commands sent together (RNFR, RNTO): the one the server refused, from 0.
+    int command = 0;
 
     explicit operator bool() const { return ok; }
     // The server answered that the file or folder is not there (as opposed to a connection or
     // permission trouble, after which the name may well exist).
     bool IsMissing() const;
+    // The server was not reached: refused, not found, or silent through the connection, its
+    // greeting or the login. A server that answered (a login refused, say) was reached.
+    bool IsUnreachable() const;
 };
 
 struct FtpEntry {
@@ -68,15 +77,14 @@ public:
     const std::wstring& CurrentFolder() const { return m_current; }
     // Changes the current folder when the folder exists.
     FtpStatus SetCurrentFolder(std::wstring_view folder);
+    // One command (CWD): a folder that is not there answers IsMissing().
     FtpStatus FolderExists(std::wstring_view folder);
 
     FtpStatus Download(std::wstring_view remote, std::string& bytes);
     // Replaces the remote file, or with `append` adds the bytes to its end (APPE): the server
     // appends each transfer whole, so records appended by several clients never mix.
     FtpStatus Upload(std::wstring_view remote, std::string_view bytes, bool append = false);
-    // With `ignoreFailure` a file that is not there (or cannot be removed) is no error; the
-    // connection then also stays open, where libcurl drops it after any failed command.
-    FtpStatus Delete(std::wstring_view remote, bool ignoreFailure = false);
+    FtpStatus Delete(std::wstring_view remote);
     FtpStatus Rename(std::wstring_view from, std::wstring_view to);
     FtpStatus MakeFolder(std::wstring_view remote);
 
@@ -91,6 +99,8 @@ private:
     FtpStatus Resolve(std::wstring_view remote, bool isFolder, Target& target) const;
     FtpStatus Perform(Request& request);
     int Run(void* easy);
+    // Each command's failure is the server's answer, which keeps the connection open; the first
+    // refused command decides the status.
     FtpStatus RunCommands(const std::vector<std::string>& commands);
     FtpStatus Transfer(std::wstring_view remote, bool isFolder, Request& request);
 

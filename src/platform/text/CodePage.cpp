@@ -151,12 +151,22 @@ const CodePage::Tables* CodePage::LookupTables() const {
     return m_tables.get();
 }
 
-std::wstring CodePage::Decode(std::string_view bytes) const {
+std::wstring CodePage::Decode(std::string_view bytes, bool* valid) const {
+    std::wstring out;
+    DecodeInto(bytes, out, valid);
+    return out;
+}
+
+void CodePage::DecodeInto(std::string_view bytes, std::wstring& out, bool* valid) const {
+    if (valid)
+        *valid = true;
     const Tables* tables = m_valid ? LookupTables() : nullptr;
-    if (!tables)
-        return DecodeWithIconv(bytes);
+    if (!tables) {
+        out = DecodeWithIconv(bytes, valid);
+        return;
+    }
     // Never more characters than bytes: write into a buffer of that size, then cut it to fit.
-    std::wstring out(bytes.size(), L'\0');
+    out.resize(bytes.size());
     wchar_t* next = out.data();
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t size = bytes.size();
@@ -174,20 +184,24 @@ std::wstring CodePage::Decode(std::string_view bytes) const {
         } else {
             *next++ = static_cast<wchar_t>(kEscapedByteBase + b);
             ++i;
+            if (valid)
+                *valid = false;
         }
     }
     out.resize(static_cast<size_t>(next - out.data()));
-    return out;
 }
 
-std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
+std::wstring CodePage::DecodeWithIconv(std::string_view bytes, bool* valid) const {
     std::wstring out;
     Converter conv("WCHAR_T", m_valid ? m_name.c_str() : "CP936");
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!conv.IsOpen()) {
-        for (unsigned char b : bytes)
+        for (unsigned char b : bytes) {
             out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
                                    : static_cast<wchar_t>(kEscapedByteBase + b));
+            if (valid && b >= 0x80)
+                *valid = false;
+        }
         return out;
     }
     std::vector<wchar_t> buffer(bytes.size() + 16);
@@ -206,6 +220,8 @@ std::wstring CodePage::DecodeWithIconv(std::string_view bytes) const {
         if (error == E2BIG)
             continue;
         // EILSEQ or a sequence cut off at the end: escape one byte and go on after it.
+        if (valid)
+            *valid = false;
         unsigned char b = data[pos];
         out.push_back(b < 0x80 ? static_cast<wchar_t>(b)
                                : static_cast<wchar_t>(kEscapedByteBase + b));
@@ -301,12 +317,16 @@ const CodePage& AnsiCodePage() {
 bool SetAnsiCodePage(const std::string& name) {
     AnsiRegistry& registry = Registry();
     std::lock_guard<std::mutex> lock(registry.mutex);
-    auto& page = registry.pages[name];
-    if (!page)
-        page = std::make_unique<CodePage>(name);
-    if (!page->IsValid())
-        return false;
-    registry.current = page.get();
+    auto found = registry.pages.find(name);
+    if (found == registry.pages.end()) {
+        // Only code pages that work are kept: every name a description could hold would
+        // otherwise stay for the life of the process.
+        auto page = std::make_unique<CodePage>(name);
+        if (!page->IsValid())
+            return false;
+        found = registry.pages.emplace(name, std::move(page)).first;
+    }
+    registry.current = found->second.get();
     return true;
 }
 

@@ -30,14 +30,18 @@ public:
     const std::string& Name() const { return m_name; }
     bool IsValid() const { return m_valid; }
 
-    std::wstring Decode(std::string_view bytes) const;
+    // `valid` (optional) is cleared when a byte had to be escaped.
+    std::wstring Decode(std::string_view bytes, bool* valid = nullptr) const;
+    // The same into `text`, whose storage is reused: readers of many files keep one buffer
+    // instead of asking for a large block per file.
+    void DecodeInto(std::string_view bytes, std::wstring& text, bool* valid = nullptr) const;
     // `lossy` (optional) is set when a character had to be replaced by "?".
     std::string Encode(std::wstring_view text, bool* lossy = nullptr) const;
 
 private:
     struct Tables;
     const Tables* LookupTables() const;
-    std::wstring DecodeWithIconv(std::string_view bytes) const;
+    std::wstring DecodeWithIconv(std::string_view bytes, bool* valid) const;
     bool EncodeWithIconv(wchar_t c, std::string& out) const;
 
     std::string m_name;

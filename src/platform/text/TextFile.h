@@ -2,7 +2,14 @@
 // Text files as the Windows installations keep them: characters in the installation's ANSI
 // code page, lines ending in CR LF. Reading accepts CR LF and bare LF; writing always uses
 // CR LF and replaces the file safely (temporary file, then rename).
+//
+// Reading: a byte-order mark (UTF-8, UTF-16) decides a file's encoding. Without one, a file
+// whose bytes are not valid in the code page but valid UTF-8 (saved as UTF-8 by a text editor)
+// is read as UTF-8, with one note; any other file is read in the code page, also when it would
+// be valid UTF-8 too. Writing is always in the code page: text the code page cannot hold is
+// refused with a note, and the file is left as it was.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +17,9 @@
 namespace text {
 
 struct TextFileStatus {
-    int cause = 0;      // why the file could not be opened (fs::FileErrorCause), 0 when it could
-    bool lossy = false; // a character the code page cannot hold was written as "?"
+    int cause = 0; // why the file could not be opened (fs::FileErrorCause), 0 when it could
+    // The text held a character the code page cannot hold; nothing was written.
+    bool lossy = false;
 };
 
 // The lines without their line ends. A last line without a line end counts; an empty file has
@@ -28,6 +36,13 @@ bool WriteTextFile(std::wstring_view path, std::wstring_view content,
 // Writes each line followed by CR LF.
 bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lines,
                     TextFileStatus* status = nullptr);
+
+// The text of a file's bytes, decoded as described above into `text` (its storage reused);
+// `path` names the file in the note.
+void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring& text);
+
+// Where the notes of this layer go (the host's command line); none: they are dropped.
+void SetTextFileNotes(std::function<void(std::wstring_view)> notes);
 
 // The same conversions on bytes in memory, for callers that move text files as bytes.
 std::vector<std::wstring> SplitTextLines(std::wstring_view content);

@@ -7,6 +7,7 @@
 #include "platform/text/Utf8.h"
 #include "platform/text/WideString.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -67,6 +68,18 @@ int Load() {
 
     int ok = 1;
     std::wstring description = installation.home + L"\\Installation.ini";
+    // A folder with a control character in it names no folder (a NUL would cut the path short
+    // for every caller): the installation folder serves instead.
+    auto folderOf = [&](const std::wstring& value) {
+        if (std::any_of(value.begin(), value.end(), [](wchar_t c) { return c < 0x20; })) {
+            std::fprintf(stderr, "OvManage: a folder in %s holds a control character; using %s\n",
+                         text::ToUtf8(description).c_str(),
+                         text::ToUtf8(installation.home).c_str());
+            ok = 0;
+            return installation.home;
+        }
+        return FolderOf(installation.home, value);
+    };
     if (fs::Exists(description)) {
         std::string bytes;
         if (!fs::ReadBytes(description, bytes)) {
@@ -82,11 +95,11 @@ int Load() {
                 std::wstring key = text::Trim(line.substr(0, equals));
                 std::wstring value = text::Trim(line.substr(equals + 1));
                 if (text::EqualsNoCase(key, L"MainFolder"))
-                    installation.mainFolder = FolderOf(installation.home, value);
+                    installation.mainFolder = folderOf(value);
                 else if (text::EqualsNoCase(key, L"LocalFolder"))
-                    installation.localFolder = FolderOf(installation.home, value);
+                    installation.localFolder = folderOf(value);
                 else if (text::EqualsNoCase(key, L"CommonResourceFolder"))
-                    installation.commonResFolder = FolderOf(installation.home, value);
+                    installation.commonResFolder = folderOf(value);
                 else if (text::EqualsNoCase(key, L"Kind"))
                     installation.kind = text::ToInt(value);
                 else if (text::EqualsNoCase(key, L"Server"))

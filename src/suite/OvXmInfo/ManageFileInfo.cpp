@@ -49,8 +49,10 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     m_StrDirName = xmpath::LastItem(m_StrFullPathName);
     m_IsXmManageFile = bIsXm ? 1 : 0;
 
-    std::wstring strContent;
-    std::vector<std::wstring_view> arrLines;
+    // The text and its lines are needed only while the records are taken from them: one buffer
+    // per thread serves every file read (a Project with its Equipments reads hundreds).
+    thread_local std::wstring strContent;
+    thread_local std::vector<std::wstring_view> arrLines;
     xmfile::ExplainBlock block;
     bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
     m_ExplainInfoArray = std::move(block.entries);
@@ -59,6 +61,7 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     if (!bRead)
         return 0;
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
+    m_FileStyleNodeArray.reserve(scan.arrStyles.size());
     for (xmfile::ContentStyle& style : scan.arrStyles) {
         bool bNamed = !style.strStyleName.empty();
         CFileStyleNodeInfo* pStyle =
@@ -148,15 +151,13 @@ int CManageFileInfo::WriteManageFile() {
     if (!bLossy && IsFileUpToDate(strBytes))
         return 1;
     text::TextFileStatus status;
+    // Text the code page cannot hold is refused by the text layer, which says which character.
     if (m_StrManageFilePathName.empty() ||
         !text::WriteTextFile(m_StrManageFilePathName, strText, &status)) {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         return 0;
     }
-    if (status.lossy)
-        acutPrintf(L"%s 中有本机代码页不能保存的字符，已写为\"?\"。\n", m_StrManageFilePathName);
-    else
-        RememberConfirmed(strBytes);
+    RememberConfirmed(strBytes);
     return 1;
 }
 

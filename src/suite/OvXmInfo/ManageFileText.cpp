@@ -3,6 +3,7 @@
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/FileIo.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 
 #include <climits>
@@ -60,6 +61,7 @@ public:
 
 private:
     static constexpr size_t kNone = static_cast<size_t>(-1);
+    static constexpr size_t kTypicalFiles = 8;
 
     // Whether the current type does not list the name yet (compared without regard to case).
     // Hashes of the folded names keep the test cheap for long lists.
@@ -84,8 +86,11 @@ private:
         for (size_t i = 0; i < m_styles.size(); ++i)
             if (m_styles[i].strStyleName == name)
                 return i;
+        // A type usually lists a handful of drawings: room for them from the start saves the
+        // vectors' first growth steps, which add up over the hundreds of files of a Project.
         m_styles.push_back(ContentStyle{name, {}});
-        m_fileHashes.emplace_back();
+        m_styles.back().arrFiles.reserve(kTypicalFiles);
+        m_fileHashes.emplace_back().reserve(kTypicalFiles);
         return m_styles.size() - 1;
     }
 
@@ -100,18 +105,20 @@ bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
                          std::vector<std::wstring_view>& lines, int& cause) {
     lines.clear();
     content.clear();
-    std::string bytes;
+    // One buffer for the bytes of every file this thread reads: a window loading hundreds of
+    // management files would otherwise ask for a large block per file.
+    thread_local std::string bytes;
     if (!fs::ReadBytes(path, bytes, &cause))
         return false;
-    content = text::AnsiCodePage().Decode(bytes);
-    lines = SplitManageFileLines(content);
+    text::DecodeTextFile(bytes, path, content);
+    SplitManageFileLines(content, lines);
     return true;
 }
 
-std::vector<std::wstring_view> SplitManageFileLines(std::wstring_view content) {
+void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_view>& lines) {
     // Views instead of one string per line: the readers copy only what they keep. CR LF and
     // LF end a line, as in every text file of the system; a lone CR stays part of the text.
-    std::vector<std::wstring_view> lines;
+    lines.clear();
     while (!content.empty()) {
         size_t end = content.find(L'\n');
         if (end == std::wstring_view::npos) {
@@ -124,13 +131,14 @@ std::vector<std::wstring_view> SplitManageFileLines(std::wstring_view content) {
         lines.push_back(line);
         content.remove_prefix(end + 1);
     }
-    return lines;
 }
 
 ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
     ExplainBlock block;
     if (lines.empty() || lines[0] != kBeginNote)
         return block;
+    // A block holds a few notes, each of four lines: room for them all at once.
+    block.entries.reserve(lines.size() / 4 < 16 ? lines.size() / 4 : 16);
     int looseLines = 0;
     size_t i = 1;
     while (i < lines.size()) {
@@ -222,6 +230,7 @@ ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t firs
                         bool bTrackNotes) {
     enum class State { Outside, InNote, InContent, AfterEof };
     ContentScan scan;
+    scan.arrStyles.reserve(16);
     ContentCollector collector(scan.arrStyles);
     State state = State::Outside;
     for (size_t i = first; i < lines.size(); ++i) {

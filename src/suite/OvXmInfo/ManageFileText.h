@@ -27,8 +27,8 @@ inline constexpr std::wstring_view kLooseNoteTitle = L"说明";
 bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
                          std::vector<std::wstring_view>& lines, int& cause);
 
-// The same for a text already in memory: views into it, one per line.
-std::vector<std::wstring_view> SplitManageFileLines(std::wstring_view content);
+// The same for a text already in memory: views into it, one per line (`lines` reused).
+void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_view>& lines);
 
 // The description block read the strict way: the first line must be the start marker exactly,
 // lines are taken as they stand, and the block must reach its end marker.

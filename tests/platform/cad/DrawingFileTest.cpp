@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 using namespace ovtest;
 
@@ -367,4 +368,15 @@ TEST_F(DrawingFile, PreviewOfAForeignDwgFileIsReadThoughItsDrawingIsNot) {
     EXPECT_EQ(read, dib);
     AcDbDatabase target(false, true);
     EXPECT_EQ(target.readDwgFile(folder.Path(L"real.dwg").c_str()), Acad::eBadDwgHeader);
+}
+
+TEST(DrawPreview, CoordinatesThatAreNoNumbersShowNothingAndDoNoHarm) {
+    // Found by fuzzing: a damaged drawing's NaN coordinates reached an int conversion.
+    AcDbDatabase db;
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    double huge = std::numeric_limits<double>::max();
+    AddLine(db, {0, 0, 0}, {1, 1, 0});
+    AddLine(db, {nan, 0, 0}, {1, nan, 0});
+    AddLine(db, {-huge, 0, 0}, {huge, 0, 0});
+    EXPECT_EQ(cad::DrawPreview(db).size(), cad::DrawPreview(AcDbDatabase()).size());
 }

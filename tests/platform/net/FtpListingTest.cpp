@@ -44,4 +44,12 @@ TEST(FtpListing, RejectsLinesOfNeitherStyle) {
         EXPECT_FALSE(net::ParseListLine(line, entry)) << line;
 }
 
+TEST(FtpListing, NamesNoCommandCouldCarryAreLeftOut) {
+    // Found by fuzzing: a lone CR inside a line gave a name with the CR in it.
+    EXPECT_EQ(net::ParseNameList("a.dwg\rb.dwg\nc.dwg\n"), std::vector<std::string>{"c.dwg"});
+    EXPECT_TRUE(
+        net::ParseListing("lrwxrwxrwx 1 o g 3 Jan 1 2020 x\ry -> z\n01-02-24 10:30AM 1 \x01\n")
+            .empty());
+}
+
 } // namespace

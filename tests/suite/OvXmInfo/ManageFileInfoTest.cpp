@@ -6,6 +6,7 @@
 #include "platform/ui/ScriptedBackend.h"
 #include "support/StyleCatalogue.h"
 #include "support/TestSupport.h"
+#include "support/WriteFaults.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -108,26 +109,32 @@ TEST(ManageFileInfo, AHandMadeWindowsFileReadsAsExpected) {
     EXPECT_EQ(Dump(again), Dump(file));
 }
 
-TEST(ManageFileInfo, AnInterruptedWriteLeavesTheOldFileIntact) {
-    TempFolder folder;
-    std::string old =
-        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
-                    L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
-    folder.WriteBytes(L"S\\S.prj", old);
-    CManageFileInfo file;
-    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
-    file.AddNoStyleFileByInputFileName(L"2.dwg");
-    cad::CommandLine::Instance().Clear();
-    fs::FailWritesBeforeRenameForTesting(1);
-    EXPECT_EQ(file.WriteManageFile(), 0);
-    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"S.prj 文件不能写入"), std::wstring::npos);
-    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.NativePath(L"S")),
-                            std::filesystem::directory_iterator()),
-              1)
-        << "no temporary file is left behind";
-    EXPECT_EQ(file.WriteManageFile(), 1);
-    EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
+TEST(ManageFileInfo, AFailedWriteLeavesTheOldFileIntactAndSaysSo) {
+    for (ovtest::WriteFault fault : ovtest::kWriteFaults) {
+        SCOPED_TRACE(ovtest::WriteFaultName(fault));
+        TempFolder folder;
+        std::string old =
+            Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
+                        L"1.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"});
+        folder.WriteBytes(L"S\\S.prj", old);
+        CManageFileInfo file;
+        ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+        file.AddNoStyleFileByInputFileName(L"2.dwg");
+        cad::CommandLine::Instance().Clear();
+        {
+            ovtest::ScopedWriteFault armed(fault);
+            EXPECT_EQ(file.WriteManageFile(), 0);
+        }
+        EXPECT_NE(cad::CommandLine::Instance().Text().find(L"S.prj 文件不能写入"),
+                  std::wstring::npos);
+        EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), old);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.NativePath(L"S")),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "no temporary file is left behind";
+        EXPECT_EQ(file.WriteManageFile(), 1);
+        EXPECT_NE(folder.ReadBytes(L"S\\S.prj"), old);
+    }
 }
 
 TEST(ManageFileInfo, AFileThatHoldsTheBytesAlreadyIsNotWrittenAgain) {
@@ -159,8 +166,32 @@ TEST(ManageFileInfo, TextsTheCodePageCannotHoldAreReported) {
     file.SetPath_FileNameByFullPath(folder.Path(L"S"), 0);
     file.Getm_ExplainInfoArray() = {{L"设备名称", L"柜\U0001F600"}};
     cad::CommandLine::Instance().Clear();
-    EXPECT_EQ(file.WriteManageFile(), 1);
-    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"已写为\"?\""), std::wstring::npos);
+    EXPECT_EQ(file.WriteManageFile(), 0);
+    EXPECT_FALSE(folder.Exists(L"S\\S.prj")) << "never written with a \"?\" in its place";
+    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"不能保存的字符“\U0001F600”，文件未写入。"),
+              std::wstring::npos);
+}
+
+TEST(ManageFileInfo, AFileSavedAsUtf8IsReadAsUtf8AndWrittenBackInTheCodePage) {
+    TempFolder folder;
+    // 设备名称 / 柜一, as a text editor saves them in UTF-8 without a byte-order mark: bytes
+    // that are not valid CP936.
+    std::string utf8 =
+        "$BEGIN NOTE OF PRJ\r\n$BEGIN_ONE_NOTE\r\n"
+        "\xE8\xAE\xBE\xE5\xA4\x87\xE5\x90\x8D\xE7\xA7\xB0\r\n"
+        "\xE6\x9F\x9C\xE4\xB8\x80\r\n$END_ONE_NOTE\r\n"
+        "$END NOTE OF PRJ\r\n$BEGIN CONTENT OF PRJ\r\n$End CONTENT OF PRJ\r\n$EOF\r\n";
+    folder.WriteBytes(L"S\\S.prj", utf8);
+    cad::CommandLine::Instance().Clear();
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    ASSERT_EQ(file.Getm_ExplainInfoArray().size(), 1u);
+    EXPECT_EQ(file.Getm_ExplainInfoArray()[0].Getm_StrValue(), L"柜一");
+    EXPECT_NE(cad::CommandLine::Instance().Text().find(L"已按UTF-8读取"), std::wstring::npos);
+    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), utf8) << "reading changes nothing";
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    EXPECT_NE(folder.ReadBytes(L"S\\S.prj").find(ovtest::Cp936(L"设备名称\r\n柜一")),
+              std::string::npos);
 }
 
 TEST(ManageFileInfo, JudgeInputManageNameValid) {
