@@ -1,9 +1,9 @@
 // The management window on a Project of 200 Equipments with 50 drawings each (10 types of 5):
 // opening it ("XMMANAGE": the management file loaded, the trees filled, the content tree
 // rescanned, which writes every management file back) against loading the same files' records
-// as the records benchmark does, in the same run (target: at most twice as long); one tick of
-// the 100 ms timer when "Data\default.dat" has not changed (target: at most 50 µs); and a full
-// refresh of the open window. The installation is the default one (version 1 of awork.sys
+// as the records benchmark does, in the same run (target: at most twice the processor time); one
+// tick of the 100 ms timer when "Data\default.dat" has not changed (target: at most 50 µs); and a
+// full refresh of the open window. The installation is the default one (version 1 of awork.sys
 // opens every item at each load).
 
 #include "BenchSupport.h"
@@ -202,16 +202,20 @@ int main(int argc, char** argv) {
     ovbench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    double open = reporter.Seconds("Window/OpenProjectWith200Equipments");
-    double records = reporter.Seconds("Window/RecordsOfTheSameFiles");
+    // The ratio compares processor time: both runs read files from the page cache, and on a
+    // machine shared with other work the wall clock would measure the others too.
+    double open = reporter.CpuSeconds("Window/OpenProjectWith200Equipments");
+    double records = reporter.CpuSeconds("Window/RecordsOfTheSameFiles");
     double tick = reporter.Seconds("Window/TimerTickUnchanged");
     double refresh = reporter.Seconds("Window/FullRefresh");
     std::printf("window opened on a Project of 200 Equipments, 10000 drawings: %.2f ms, the "
-                "records alone: %.2f ms, ratio %.2fx (target: at most 2x); management files "
-                "written: %d of %zu (each is asked to be written at least once, the Project's "
-                "200 times)\n",
-                open * 1e3, records * 1e3, records > 0 ? open / records : 0.0, written,
-                g_manageFiles.size());
+                "records alone: %.2f ms (processor time; wall clock %.2f and %.2f ms), ratio "
+                "%.2fx (target: at most 2x); management files written: %d of %zu (the rescan "
+                "asks for a write of each)\n",
+                open * 1e3, records * 1e3,
+                reporter.Seconds("Window/OpenProjectWith200Equipments") * 1e3,
+                reporter.Seconds("Window/RecordsOfTheSameFiles") * 1e3,
+                records > 0 ? open / records : 0.0, written, g_manageFiles.size());
     std::printf("timer tick, default.dat unchanged (budget 50 us): %.2f us, ratio %.2fx (target: "
                 "at most 1x)\n",
                 tick * 1e6, tick / 50e-6);

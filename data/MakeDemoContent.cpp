@@ -36,18 +36,18 @@ namespace stdfs = std::filesystem;
 
 namespace {
 
-struct DrawingSpec {
+struct DrawingPlan {
     const wchar_t* type; // display name of its drawing type
     const wchar_t* file;
     const wchar_t* name; // written in the title block
     const wchar_t* remark;
 };
 
-struct ContainerSpec {
+struct ContainerPlan {
     const wchar_t* folder; // below the Project (a sub-Project's Equipment: "sub\name")
     bool isProject;
     std::vector<CExplainInfoNode> entries;
-    std::vector<DrawingSpec> drawings;
+    std::vector<DrawingPlan> drawings;
 };
 
 const wchar_t* const kProject = L"某220kV变电站扩建工程";
@@ -67,7 +67,7 @@ std::vector<CExplainInfoNode> EquipmentEntries(const wchar_t* name, const wchar_
     return entries;
 }
 
-std::vector<ContainerSpec> SampleContainers() {
+std::vector<ContainerPlan> SampleContainers() {
     return {
         {L"",
          true,
@@ -289,13 +289,13 @@ void Content(AcDbDatabase& db, const std::wstring& type, int number) {
     }
 }
 
-void SaveDemoDrawing(const std::wstring& path, const DrawingSpec& spec,
+void SaveDemoDrawing(const std::wstring& path, const DrawingPlan& plan,
                      const std::wstring& location, int number) {
     AcDbDatabase db;
     Box(db, 0, 0, 420, 297);
     Box(db, 25, 5, 415, 292);
-    Content(db, spec.type, number);
-    TitleBlock(db, spec.name, kProject);
+    Content(db, plan.type, number);
+    TitleBlock(db, plan.name, kProject);
     if (!SetDrawingLocation(&db, location))
         Fail(L"the location cannot be written in " + path);
     if (db.saveAs(path.c_str(), false) != Acad::eOk)
@@ -303,13 +303,13 @@ void SaveDemoDrawing(const std::wstring& path, const DrawingSpec& spec,
 }
 
 // A container's folder, management file and drawings.
-void MakeContainer(const std::wstring& folder, const ContainerSpec& spec, int& number) {
+void MakeContainer(const std::wstring& folder, const ContainerPlan& plan, int& number) {
     if (!fs::CreateFolders(folder))
         Fail(L"cannot make " + folder);
     CManageFileInfo manageFile;
-    manageFile.SetPath_FileNameByFullPath(folder, spec.isProject ? 1 : 0);
-    manageFile.Getm_ExplainInfoArray() = spec.entries;
-    for (const DrawingSpec& drawing : spec.drawings) {
+    manageFile.SetPath_FileNameByFullPath(folder, plan.isProject ? 1 : 0);
+    manageFile.Getm_ExplainInfoArray() = plan.entries;
+    for (const DrawingPlan& drawing : plan.drawings) {
         CFileStyleNodeInfo* pStyle = manageFile.FindStyNodeByInputSysOrDisName(drawing.type);
         if (!pStyle && !manageFile.AddOneNewStyData(drawing.type, nullptr, pStyle))
             Fail(std::wstring(L"the type cannot be added: ") + drawing.type);
@@ -346,8 +346,8 @@ int main(int argc, char** argv) {
     stdfs::path staging = home / (".demo-staging-" + std::to_string(::getpid()));
     std::wstring logicalStaging = fs::ToLogical(staging);
     int number = 0;
-    for (const ContainerSpec& spec : SampleContainers())
-        MakeContainer(Join(Join(Join(logicalStaging, L"Projects"), kProject), spec.folder), spec,
+    for (const ContainerPlan& plan : SampleContainers())
+        MakeContainer(Join(Join(Join(logicalStaging, L"Projects"), kProject), plan.folder), plan,
                       number);
     MakeContainer(Join(logicalStaging, L"itms\\项目模板"), {L"", true, ProjectEntries(), {}},
                   number);

@@ -139,19 +139,6 @@ bool Exists(std::wstring_view logical) {
     return !logical.empty() && EntryExists(Resolve(logical));
 }
 
-bool GetFileStamp(std::wstring_view logical, FileStamp& stamp) {
-    stamp = FileStamp{};
-    struct stat info {};
-    if (!StatEntry(logical, info) || !S_ISREG(info.st_mode))
-        return false;
-    stamp.device = static_cast<uint64_t>(info.st_dev);
-    stamp.inode = static_cast<uint64_t>(info.st_ino);
-    stamp.size = static_cast<uint64_t>(info.st_size);
-    stamp.modifiedNs =
-        static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return true;
-}
-
 bool IsFolder(std::wstring_view logical) {
     std::error_code error;
     return !logical.empty() && stdfs::is_directory(Resolve(logical), error);

@@ -5,7 +5,6 @@
 // alike. Every operation reports success or failure; a failure leaves its errno value in
 // LastError() for the error box.
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,18 +24,6 @@ std::filesystem::path Resolve(std::wstring_view logical);
 bool Exists(std::wstring_view logical);
 bool IsFolder(std::wstring_view logical);
 bool IsFile(std::wstring_view logical);
-
-// What tells one version of a file from another without reading it: a file rewritten in place
-// changes its size or modification time, one replaced by a rename has another inode.
-struct FileStamp {
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    uint64_t size = 0;
-    int64_t modifiedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-// False (and an empty stamp) when there is no such file.
-bool GetFileStamp(std::wstring_view logical, FileStamp& stamp);
 
 enum class EntryKind { Any, Files, Folders };
 

@@ -90,11 +90,6 @@ int GetPrivateProfileIntW(const std::wstring& section, const std::wstring& key, 
     return static_cast<int>(negative ? -number : number);
 }
 
-std::wstring GetPrivateProfileStringW(const std::wstring& section, const std::wstring& key,
-                                      const std::wstring& defaultValue, const std::wstring& path) {
-    return ReadValue(section, key, path).value_or(defaultValue);
-}
-
 bool WritePrivateProfileStringW(const std::wstring& section, const std::wstring& key,
                                 const std::wstring& value, const std::wstring& path) {
     if (Trim(section).empty() || Trim(key).empty())

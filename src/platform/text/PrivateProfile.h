@@ -12,9 +12,6 @@ namespace text {
 // does not start with one); `defaultValue` when the file, the section or the key is missing.
 int GetPrivateProfileIntW(const std::wstring& section, const std::wstring& key, int defaultValue,
                           const std::wstring& path);
-// The key's value, blanks around it removed; `defaultValue` when it is missing.
-std::wstring GetPrivateProfileStringW(const std::wstring& section, const std::wstring& key,
-                                      const std::wstring& defaultValue, const std::wstring& path);
 // Sets the key's value: the key's line is replaced, or added at the end of its section, which
 // is added at the end of the file when missing (the file is made when it does not exist).
 // False when the file cannot be written (it then stays as it was) or a name is empty.

@@ -198,18 +198,21 @@ std::optional<Action> ParseAction(const std::wstring& line, std::wstring& error)
         action.text = rest;
         break;
     case ActionKind::RightClick: {
-        // "rclick 125 ITEM -> 201": the menu command to go on with.
-        size_t arrow = rest.rfind(L" -> ");
+        // "rclick 125 ITEM -> 201": the menu command to go on with; "rclick 125 -> 201" on
+        // the empty space, where the arrow follows the id at once.
+        std::wstring spaced = L" ";
+        spaced += rest;
+        size_t arrow = spaced.rfind(L" -> ");
         if (arrow != std::wstring::npos) {
             int menu = 0;
-            if (!ToInt(text::Trim(rest.substr(arrow + 4)), menu)) {
+            if (!ToInt(text::Trim(spaced.substr(arrow + 4)), menu)) {
                 error = L"\"->\" needs a menu command id.";
                 return std::nullopt;
             }
             action.menu = static_cast<unsigned>(menu);
-            rest = rest.substr(0, arrow);
+            spaced.resize(arrow);
         }
-        action.text = rest;
+        action.text = spaced.erase(0, 1); // empty when the arrow came first
         break;
     }
     case ActionKind::Cell:

@@ -84,6 +84,7 @@ void TreeCtrl::DeleteSubtree(TreeItem* item) {
     if (m_firstVisible == item)
         m_firstVisible = nullptr;
     m_items.Erase(item);
+    ++m_deletions;
     delete item;
 }
 

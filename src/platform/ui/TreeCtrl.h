@@ -123,6 +123,9 @@ public:
     bool DeleteAllItems() { return DeleteItem(TVI_ROOT); }
     bool IsItem(HTREEITEM item) const { return m_items.Contains(item); }
     unsigned GetCount() const { return static_cast<unsigned>(m_items.Size()); }
+    // How many items were deleted so far: a caller that keeps handles knows that all of them
+    // still stand while this has not changed since it took them.
+    uint64_t GetDeletionCount() const { return m_deletions; }
 
     // Navigation; null where there is no such item.
     HTREEITEM GetRootItem() const { return m_first; }
@@ -199,6 +202,7 @@ private:
     bool SortSiblings(TreeItem* parent, const std::function<bool(TreeItem*, TreeItem*)>& less);
 
     PointerSet<TreeItem> m_items;
+    uint64_t m_deletions = 0;
     TreeItem* m_first = nullptr;
     TreeItem* m_last = nullptr;
     TreeItem* m_selected = nullptr;

@@ -51,9 +51,10 @@ CManageFileInfo* CDrawFileStyleNode::Getm_pManageFileInfo() const {
     return m_pFileStyleNodeInfo ? m_pFileStyleNodeInfo->Getm_pManageFileInfo() : nullptr;
 }
 
-std::wstring CDrawFileStyleNode::GetShownName() const {
+const std::wstring& CDrawFileStyleNode::GetShownName() const {
+    static const std::wstring kNone;
     if (!m_pFileStyleNodeInfo)
-        return {};
+        return kNone;
     const CStyleNameNode& names = m_pFileStyleNodeInfo->Getm_StyleNameNode();
     return names.GetstrDisplayName().empty() ? names.GetstrSysTypeName()
                                              : names.GetstrDisplayName();

@@ -43,11 +43,8 @@ public:
     CFileStyleNodeInfo* Getm_pFileStyleNodeInfo() const { return m_pFileStyleNodeInfo; }
     // The management file the type belongs to.
     CManageFileInfo* Getm_pManageFileInfo() const;
-    const std::vector<std::unique_ptr<CDrawTreeFileNode>>& Getm_FileNodeArray() const {
-        return m_FileNodeArray;
-    }
     // The name shown for the type: its display name, else its system name.
-    std::wstring GetShownName() const;
+    const std::wstring& GetShownName() const;
 
     // The type's display and system names, one line each.
     static std::wstring GetTwoStyleNameForEditString(const CDrawFileStyleNode* pNode);

@@ -89,10 +89,7 @@ std::wstring CManageFileInfo::GetManageFileText() const {
         strText += strLine;
         strText += L"\r\n";
     };
-    std::vector<std::wstring> arrBlock;
-    xmfile::AppendExplainBlock(m_ExplainInfoArray, arrBlock);
-    for (const std::wstring& strLine : arrBlock)
-        line(strLine);
+    xmfile::AppendExplainBlockText(m_ExplainInfoArray, strText);
     for (const std::wstring& strLine : m_arrOtherLines)
         line(strLine);
     line(xmfile::kBeginContent);
@@ -115,30 +112,10 @@ std::wstring CManageFileInfo::GetManageFileText() const {
     return strText;
 }
 
-bool CManageFileInfo::IsFileUpToDate(const std::string& strBytes) {
-    // The bytes this object last wrote or found there, while the file is still that version,
-    // answer without reading it; a file of another size cannot hold them.
-    fs::FileStamp stamp;
-    if (m_StrManageFilePathName.empty() || !fs::GetFileStamp(m_StrManageFilePathName, stamp) ||
-        stamp.size != strBytes.size())
-        return false;
-    if (stamp == m_ConfirmedStamp && strBytes == m_strConfirmedBytes)
-        return true;
+bool CManageFileInfo::IsFileUpToDate(const std::string& strBytes) const {
     std::string strOnDisk;
-    if (!fs::ReadBytes(m_StrManageFilePathName, strOnDisk) || strOnDisk != strBytes)
-        return false;
-    // Should the file change between the look at it and the reading, the stamp is that of the
-    // older version and the next look reads it again.
-    m_ConfirmedStamp = stamp;
-    m_strConfirmedBytes = strBytes;
-    return true;
-}
-
-void CManageFileInfo::RememberConfirmed(const std::string& strBytes) {
-    if (fs::GetFileStamp(m_StrManageFilePathName, m_ConfirmedStamp))
-        m_strConfirmedBytes = strBytes;
-    else
-        m_strConfirmedBytes.clear();
+    return !m_StrManageFilePathName.empty() && fs::ReadBytes(m_StrManageFilePathName, strOnDisk) &&
+           strOnDisk == strBytes;
 }
 
 int CManageFileInfo::WriteManageFile() {
@@ -157,7 +134,6 @@ int CManageFileInfo::WriteManageFile() {
         acutPrintf(L"%s 文件不能写入，错误码为 %d\n", m_StrManageFilePathName, status.cause);
         return 0;
     }
-    RememberConfirmed(strBytes);
     return 1;
 }
 

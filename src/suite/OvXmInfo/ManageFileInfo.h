@@ -3,7 +3,6 @@
 // description entries and its drawing types with their files, read from and written to the
 // layout of ManageFileText.h.
 
-#include "platform/fs/FileSystem.h"
 #include "suite/OvXmInfo/ExplainInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
 
@@ -98,9 +97,7 @@ public:
 private:
     static int CanNameStyle(const std::wstring& strName);
     // Whether the file on disk holds these bytes already.
-    bool IsFileUpToDate(const std::string& strBytes);
-    // The file holds these bytes now.
-    void RememberConfirmed(const std::string& strBytes);
+    bool IsFileUpToDate(const std::string& strBytes) const;
     CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
     void Clear();
 
@@ -114,7 +111,4 @@ private:
     // rewriting the file loses nothing another program may have put there.
     std::vector<std::wstring> m_arrOtherLines;
     std::vector<std::wstring> m_arrLinesAfterEof;
-    // The bytes the file was last found or made to hold, and the version of the file then.
-    std::string m_strConfirmedBytes;
-    fs::FileStamp m_ConfirmedStamp;
 };

@@ -214,16 +214,41 @@ std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int lo
     return std::wstring(kLooseNoteTitle) + std::to_wstring(number);
 }
 
+namespace {
+
+// The block line by line: the markers as they are, titles and values to be made single lines.
+template <typename Marker, typename Text>
+void VisitExplainBlock(const std::vector<CExplainInfoNode>& entries, Marker&& marker, Text&& text) {
+    marker(kBeginNote);
+    for (const CExplainInfoNode& entry : entries) {
+        marker(kBeginOneNote);
+        text(entry.Getm_StrTitle());
+        text(entry.Getm_StrValue());
+        marker(kEndOneNote);
+    }
+    marker(kEndNote);
+}
+
+} // namespace
+
 void AppendExplainBlock(const std::vector<CExplainInfoNode>& entries,
                         std::vector<std::wstring>& lines) {
-    lines.emplace_back(kBeginNote);
-    for (const CExplainInfoNode& entry : entries) {
-        lines.emplace_back(kBeginOneNote);
-        lines.push_back(SingleLine(entry.Getm_StrTitle()));
-        lines.push_back(SingleLine(entry.Getm_StrValue()));
-        lines.emplace_back(kEndOneNote);
-    }
-    lines.emplace_back(kEndNote);
+    VisitExplainBlock(
+        entries, [&lines](std::wstring_view marker) { lines.emplace_back(marker); },
+        [&lines](std::wstring_view text) { lines.push_back(SingleLine(text)); });
+}
+
+void AppendExplainBlockText(const std::vector<CExplainInfoNode>& entries, std::wstring& out) {
+    VisitExplainBlock(
+        entries,
+        [&out](std::wstring_view marker) {
+            out += marker;
+            out += L"\r\n";
+        },
+        [&out](std::wstring_view text) {
+            AppendSingleLine(out, text);
+            out += L"\r\n";
+        });
 }
 
 ContentScan ScanContent(const std::vector<std::wstring_view>& lines, size_t first,

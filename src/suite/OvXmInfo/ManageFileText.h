@@ -55,6 +55,8 @@ std::wstring LooseLineTitle(const std::vector<CExplainInfoNode>& entries, int lo
 // cannot hold a line break, so any break is written as a blank.
 void AppendExplainBlock(const std::vector<CExplainInfoNode>& entries,
                         std::vector<std::wstring>& lines);
+// The same as text, each line ended by CR LF.
+void AppendExplainBlockText(const std::vector<CExplainInfoNode>& entries, std::wstring& out);
 
 struct ContentFile {
     std::wstring strFileName;

@@ -34,6 +34,14 @@ public:
     ui::HTREEITEM GetTreeItem() const { return ItemIn(GetTreeCtrl()); }
     // The same for a caller that holds the node's tree already (null for another tree).
     ui::HTREEITEM ItemIn(const ui::TreeCtrl* pTree) const;
+    // The same for a caller that knows that no item of the tree was deleted since the node's
+    // item was inserted (TreeCtrl::GetDeletionCount), so the handle needs no look-up.
+    ui::HTREEITEM StandingItemIn(const ui::TreeCtrl* pTree) const {
+        return pTree && pTree == m_pTree && m_hTreeItem &&
+                       m_hTreeItem->data == reinterpret_cast<uintptr_t>(this)
+                   ? m_hTreeItem
+                   : nullptr;
+    }
     // The node that the item stands for, when it is one that exists; else null.
     static CTreeDataNode* FromTreeItem(const ui::TreeCtrl& tree, ui::HTREEITEM hItem);
     // Whether this node is the given one or lies below it.

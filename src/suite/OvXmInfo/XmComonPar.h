@@ -85,8 +85,7 @@ public:
     ui::TreeCtrl* GetpDlgSbTreeCtrl() const;
     // Fills the image list with the pictures of the kImage... indices.
     void SetImageListOfTreeCtrl(ui::ImageList* pImageList);
-    ui::ImageList* GetImageListOfTreeCtrl() const { return m_pImageList; }
-    // Forgets the trees, the image list and the web-publishing hand-over.
+    // Forgets the trees and the web-publishing hand-over.
     void ClearMemberVar();
     // Forgets the drawing-type items that were open when the library last removed them.
     void ClearArrayMemory();
@@ -105,7 +104,6 @@ private:
     std::wstring m_strWebPubInvoker;
     ui::TreeCtrl* m_pSbTreeCtrl = nullptr;
     ui::TreeCtrl* m_pXmTreeCtrl = nullptr;
-    ui::ImageList* m_pImageList = nullptr;
     std::set<std::wstring> m_arrExpandedStyles;
 };
 

@@ -28,7 +28,6 @@ ui::TreeCtrl* CXmComonPar::GetpDlgSbTreeCtrl() const {
 }
 
 void CXmComonPar::SetImageListOfTreeCtrl(ui::ImageList* pImageList) {
-    m_pImageList = pImageList;
     if (!pImageList)
         return;
     pImageList->RemoveAll();
@@ -42,7 +41,6 @@ void CXmComonPar::SetImageListOfTreeCtrl(ui::ImageList* pImageList) {
 void CXmComonPar::ClearMemberVar() {
     m_pSbTreeCtrl = nullptr;
     m_pXmTreeCtrl = nullptr;
-    m_pImageList = nullptr;
     m_strWebPubManageFile.clear();
     m_strWebPubInvoker.clear();
 }

@@ -200,9 +200,16 @@ void CXmSbTreeNodeInfo::SortFilesByName() {
             pStyle->SortFileInfoArrayByFileName();
 }
 
-bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() const {
+bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() {
     CManageFileInfo* pManageFile = Getm_pManageFileInfo();
     const ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
+    if (!pManageFile || !pTree)
+        return false;
+    // Items inserted since the tree last lost an item all still stand.
+    bool bStanding = pTree == m_pChildItemsTree && pTree->GetDeletionCount() == m_nChildItemsAt;
+    auto item = [pTree, bStanding](const CTreeDataNode& node) {
+        return bStanding ? node.StandingItemIn(pTree) : node.ItemIn(pTree);
+    };
     const auto& arrStyles = pManageFile->Getm_FileStyleNodeArray();
     if (arrStyles.size() != m_StyleNodeArray.size())
         return false;
@@ -214,18 +221,20 @@ bool CXmSbTreeNodeInfo::AreChildItemsUpToDate() const {
             styleNode.m_FileNodeArray.size() != arrFiles.size())
             return false;
         if (pStyle->Getm_bIsExistStyleName()) {
-            ui::HTREEITEM hStyle = styleNode.ItemIn(pTree);
+            ui::HTREEITEM hStyle = item(styleNode);
             if (!hStyle || hStyle->text != styleNode.GetShownName())
                 return false;
         }
         for (size_t nFile = 0; nFile < arrFiles.size(); ++nFile) {
             const CDrawTreeFileNode& fileNode = *styleNode.m_FileNodeArray[nFile];
-            ui::HTREEITEM hFile = fileNode.ItemIn(pTree);
+            ui::HTREEITEM hFile = item(fileNode);
             if (fileNode.Getm_pFileInfoNode() != arrFiles[nFile].get() || !hFile ||
                 hFile->text != arrFiles[nFile]->Getm_strFileName())
                 return false;
         }
     }
+    m_pChildItemsTree = pTree;
+    m_nChildItemsAt = pTree->GetDeletionCount();
     return true;
 }
 
@@ -235,8 +244,10 @@ void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent) {
     ui::TreeCtrl* pTree = g_XmComonPar.GetpDlgSbTreeCtrl();
     if (!pManageFile || !pTree)
         return;
+    m_StyleNodeArray.reserve(pManageFile->Getm_FileStyleNodeArray().size());
     for (const auto& pStyle : pManageFile->Getm_FileStyleNodeArray()) {
         auto pStyleNode = std::make_unique<CDrawFileStyleNode>(pStyle.get(), this);
+        pStyleNode->m_FileNodeArray.reserve(pStyle->Getm_FileInfoArray().size());
         for (const auto& pFile : pStyle->Getm_FileInfoArray())
             pStyleNode->m_FileNodeArray.push_back(
                 std::make_unique<CDrawTreeFileNode>(pFile.get(), pStyleNode.get()));
@@ -263,6 +274,8 @@ void CXmSbTreeNodeInfo::InsertStyleAndFileItems(ui::HTREEITEM hParent) {
                 pTree->Expand(hFiles, ui::TVE_EXPAND);
         }
     }
+    m_pChildItemsTree = pTree;
+    m_nChildItemsAt = pTree->GetDeletionCount();
 }
 
 void CXmSbTreeNodeInfo::DeleteChildItems() {
@@ -350,93 +363,5 @@ int CXmSbTreeNodeInfo::DeleteTreeCtrlChildNode(CXmSbTreeNodeInfo* pNode) {
         while (ui::HTREEITEM hChild = pTree->GetChildItem(hItem))
             pTree->DeleteItem(hChild);
     }
-    return 1;
-}
-
-CXmSbTreeNodeInfo* CXmSbTreeNodeInfo::FindContainer(const std::wstring& strFolder) {
-    CManageFileInfo* pManageFile = Getm_pManageFileInfo();
-    if (pManageFile &&
-        text::EqualsNoCase(pManageFile->Getm_StrFullPathName(), text::TrimRight(strFolder, L"\\")))
-        return this;
-    SyncChildNodes();
-    for (const auto& pChild : m_ChildXmSbNodeArray)
-        if (CXmSbTreeNodeInfo* pFound = pChild->FindContainer(strFolder))
-            return pFound;
-    return nullptr;
-}
-
-void CXmSbTreeNodeInfo::ShowInContentTree() {
-    // An Equipment of a Project other than the one whose Equipments the content tree shows
-    // has no item: selecting its Project fills the content tree with them (the window does
-    // that when the project tree's selection changes).
-    if (GetNodeKind() == kTreeNodeEquipment && !GetTreeItem() && m_pParentNode)
-        if (ui::HTREEITEM hProject = m_pParentNode->GetTreeItem();
-            hProject && m_pParentNode->GetNodeKind() == kTreeNodeProject)
-            m_pParentNode->GetTreeCtrl()->SelectItem(hProject);
-    // An Equipment whose drawings were never shown gets them now.
-    if (GetNodeKind() == kTreeNodeEquipment && GetTreeItem())
-        SerachAndInsertChildItem(this, 0);
-}
-
-int CXmSbTreeNodeInfo::SerachAndSelectXmSbTreeNode(CXmSbTreeNodeInfo* pNode,
-                                                   const std::wstring& strFolder) {
-    CXmSbTreeNodeInfo* pFound = pNode ? pNode->FindContainer(strFolder) : nullptr;
-    if (pFound && pFound->GetNodeKind() == kTreeNodeEquipment && !pFound->GetTreeItem())
-        pFound->ShowInContentTree();
-    ui::HTREEITEM hItem = pFound ? pFound->GetTreeItem() : nullptr;
-    if (!hItem)
-        return 0;
-    pFound->GetTreeCtrl()->SelectItem(hItem);
-    return 1;
-}
-
-int CXmSbTreeNodeInfo::SerachAndSelectStyDwgTreeNode(CXmSbTreeNodeInfo* pNode,
-                                                     const std::wstring& strFolder,
-                                                     const std::wstring& strName, int nKind) {
-    CXmSbTreeNodeInfo* pContainer = pNode ? pNode->FindContainer(strFolder) : nullptr;
-    if (!pContainer || (nKind != kTreeNodeStyle && nKind != kTreeNodeFile))
-        return 0;
-    pContainer->ShowInContentTree();
-    CTreeDataNode* pTarget = nullptr;
-    for (const auto& pStyleNode : pContainer->m_StyleNodeArray) {
-        const CFileStyleNodeInfo* pStyle = pStyleNode->m_pFileStyleNodeInfo;
-        const CStyleNameNode& names = pStyle->Getm_StyleNameNode();
-        if (nKind == kTreeNodeStyle) {
-            if (!pStyle->Getm_bIsExistStyleName()
-                    ? strName.empty()
-                    : names.GetstrSysTypeName() == strName || names.GetstrDisplayName() == strName)
-                pTarget = pStyle->Getm_bIsExistStyleName()
-                              ? static_cast<CTreeDataNode*>(pStyleNode.get())
-                              : pContainer;
-        } else {
-            for (const auto& pFileNode : pStyleNode->m_FileNodeArray)
-                if (text::EqualsNoCase(pFileNode->Getm_pFileInfoNode()->Getm_strFileName(),
-                                       strName))
-                    pTarget = pFileNode.get();
-        }
-        if (pTarget)
-            break;
-    }
-    ui::HTREEITEM hItem = pTarget ? pTarget->GetTreeItem() : nullptr;
-    if (!hItem)
-        return 0;
-    pTarget->GetTreeCtrl()->SelectItem(hItem);
-    return 1;
-}
-
-int CXmSbTreeNodeInfo::FindSelTreeNodeByHtreeitem(CXmSbTreeNodeInfo* pNode, ui::HTREEITEM hItem,
-                                                  int bXmTree, CTreeDataNode*& pFoundNode,
-                                                  int& nKind) {
-    pFoundNode = nullptr;
-    nKind = kTreeNodeNone;
-    ui::TreeCtrl* pTree =
-        bXmTree ? g_XmComonPar.GetpDlgXmTreeCtrl() : g_XmComonPar.GetpDlgSbTreeCtrl();
-    if (!pNode || !pTree)
-        return 0;
-    CTreeDataNode* pFound = FromTreeItem(*pTree, hItem);
-    if (!pFound || !pFound->IsInSubTreeOf(pNode))
-        return 0;
-    pFoundNode = pFound;
-    nKind = pFound->GetNodeKind();
     return 1;
 }

@@ -33,11 +33,6 @@ public:
     const std::vector<std::unique_ptr<CXmSbTreeNodeInfo>>& Getm_ChildXmSbNodeArray() const {
         return m_ChildXmSbNodeArray;
     }
-    // The drawing types, then the group of drawings without type (whose drawings hang
-    // directly below the container's item), as last inserted.
-    const std::vector<std::unique_ptr<CDrawFileStyleNode>>& Getm_StyleNodeArray() const {
-        return m_StyleNodeArray;
-    }
 
     // Gives the node its item (a Project in the project tree with its sub-Projects below it,
     // each with its own sub-Projects, so that it shows whether it can open; an Equipment in the
@@ -90,7 +85,7 @@ private:
     void SortFilesByName();
     // Whether the items below the node show its types and drawings as the records have them
     // now, in the same order and with the same names.
-    bool AreChildItemsUpToDate() const;
+    bool AreChildItemsUpToDate();
     // Removes the items of everything below the node, remembering open drawing types.
     void DeleteChildItems();
     void ExpandAll();
@@ -109,4 +104,8 @@ private:
     // Set while the node's types and drawings are being inserted: the selection changes that
     // this causes must not start the same work again.
     bool m_bInsertingChildren = false;
+    // The content tree and its deletion count when the items below the node were last found
+    // (or made) to show its records.
+    const ui::TreeCtrl* m_pChildItemsTree = nullptr;
+    uint64_t m_nChildItemsAt = 0;
 };

@@ -19,7 +19,6 @@ TEST(PrivateProfile, ReadsKeysOfTheirOwnSectionWithoutRegardToCaseOrBlanks) {
     EXPECT_EQ(text::GetPrivateProfileIntW(L"项目管理", L"missing", 640, path), 640);
     EXPECT_EQ(text::GetPrivateProfileIntW(L"其他", L"IsMaxSize", 5, path), 5);
     EXPECT_EQ(text::GetPrivateProfileIntW(L"项目管理", L"IsMaxSize", 5, folder.Path(L"none")), 5);
-    EXPECT_EQ(text::GetPrivateProfileStringW(L"项目管理", L"x", L"d", path), L"abc");
 }
 
 TEST(PrivateProfile, WritesReplaceOrAddLinesAndLeaveTheRestAlone) {

@@ -77,6 +77,7 @@ TEST(Actions, WordsAndActionsTranslateBothWays) {
                               L"select 125 P|Q|图1.dwg",
                               L"rclick 125 P -> 201",
                               L"rclick 125",
+                              L"rclick 125 -> 202",
                               L"cell 140 2 1 4",
                               L"header 140 0",
                               L"key 125 delete",
