@@ -3,8 +3,9 @@
 // three Equipments, their management files, fifteen drawings made by the stand-in host (each
 // with a title block whose name cell holds the drawing's name, a location record, a few
 // entities, or on a cover the container's name, contract number and model, and the preview the
-// host draws when it saves), a container template of each kind,
-// and the remembered current Project and Equipment pointing at the sample.
+// host draws when it saves; the panel fronts hold the parts that the exports count), a
+// container template of each kind, and the remembered current Project and Equipment pointing
+// at the sample.
 //
 //   ovdemo INSTALLATION_FOLDER
 //
@@ -192,13 +193,82 @@ void TitleBlock(AcDbDatabase& db, const std::wstring& name, const std::wstring& 
     Text(db, base.x + 105, base.y + 40, L"设计甲", 3.5);
 }
 
+// A block of the panel's parts: a 100 x 25 box, defined once per drawing.
+AcDbObjectId PartBlock(AcDbDatabase& db, const std::wstring& name) {
+    AcDbObjectId blockId = cad::FindRecord(db.blockTableId(), name);
+    if (!blockId.isNull())
+        return blockId;
+    auto* block = new AcDbBlockTableRecord();
+    block->setName(name);
+    AcDbObjectPointer<AcDbBlockTable> table(db.blockTableId(), AcDb::kForWrite);
+    if (table.openStatus() != Acad::eOk || table->add(blockId, block) != Acad::eOk)
+        Fail(L"a part's block cannot be defined");
+    for (AcDbEntity* line : std::initializer_list<AcDbEntity*>{
+             new AcDbLine({0, 0, 0}, {100, 0, 0}), new AcDbLine({100, 0, 0}, {100, 25, 0}),
+             new AcDbLine({100, 25, 0}, {0, 25, 0}), new AcDbLine({0, 25, 0}, {0, 0, 0})}) {
+        block->appendAcDbEntity(line);
+        line->close();
+    }
+    block->close();
+    return blockId;
+}
+
+// The devices of a panel's front, top to bottom: each a block reference carrying its material
+// data as extended data of "OVPART" (material code, name, model, size, maker, unit, kind,
+// label), which the exported parts tables count.
+struct PanelPart {
+    const wchar_t* block;
+    std::vector<std::wstring> data;
+};
+
+const std::vector<PanelPart>& PanelParts() {
+    static const std::vector<PanelPart> parts = {
+        {L"PD",
+         {L"ZB-PRC78", L"主变保护装置", L"PRC-78A", L"", L"南瑞继保", L"台", L"保护装置", L"1n"}},
+        {L"PD", {L"ZB-PCX21", L"操作箱", L"PCX-21", L"", L"南瑞继保", L"台", L"保护装置", L"4n"}},
+        {L"KK", {L"KG-LW21", L"转换开关", L"LW21-16", L"", L"上海二工", L"个", L"元件", L"1KK"}},
+        {L"LP", {L"YB-JL1", L"连接片", L"JL1-2.5", L"", L"正泰电器", L"个", L"元件", L"1LP1"}},
+        {L"ZK", {L"KK-DZ47", L"空气开关", L"DZ47-63", L"C10", L"正泰电器", L"个", L"元件", L"1ZK"}},
+    };
+    return parts;
+}
+
+// The line protection panel's front holds a line protection device in place of the
+// transformer's.
+void PanelFront(AcDbDatabase& db, bool bLineProtection) {
+    {
+        auto* record = new AcDbRegAppTableRecord();
+        record->setName(L"OVPART");
+        AcDbObjectPointer<AcDbRegAppTable> table(db.regAppTableId(), AcDb::kForWrite);
+        AcDbObjectId id;
+        if (table.openStatus() != Acad::eOk || table->add(id, record) != Acad::eOk)
+            Fail(L"the parts' application cannot be registered");
+        record->close();
+    }
+    Box(db, 60, 60, 200, 280);
+    double y = 240;
+    std::vector<PanelPart> parts = PanelParts();
+    if (bLineProtection)
+        parts[0].data = {L"XL-PRC41", L"线路保护装置", L"PRC-41",   L"",
+                         L"南瑞继保", L"台",           L"保护装置", L"1n"};
+    for (const PanelPart& part : parts) {
+        AcDbObjectId reference =
+            Append(db, new AcDbBlockReference({80, y, 0}, PartBlock(db, part.block)));
+        ResbufChain data;
+        for (const std::wstring& field : part.data)
+            data.push_back(resbuf::Text(1000, field));
+        AcDbObjectPointer<AcDbBlockReference> opened(reference, AcDb::kForWrite);
+        if (opened.openStatus() != Acad::eOk || opened->setXData(L"OVPART", data) != Acad::eOk)
+            Fail(L"a part's data cannot be written");
+        y -= 35;
+    }
+}
+
 // A few entities by the drawing's type, so that each preview shows something of its own.
 void Content(AcDbDatabase& db, const std::wstring& type, int number) {
     double shift = number * 7.0;
     if (type == L"屏面布置图" || type == L"压板定义及排列图") {
-        Box(db, 60, 60, 200, 280);
-        for (int row = 0; row < 5; ++row)
-            Box(db, 80, 240 - row * 35.0, 180, 265 - row * 35.0);
+        PanelFront(db, type == L"压板定义及排列图");
     } else if (type == L"屏端子图" || type == L"接线图") {
         for (int row = 0; row < 20; ++row) {
             Box(db, 60, 60 + row * 10.0, 90, 70 + row * 10.0);

@@ -15,20 +15,21 @@ namespace {
 
 ui::DialogTemplate ModfyLineInfoTemplate() {
     using ui::ControlKind;
+    // The list is as wide as it must be for a tenth of it to hold the header "平均长度".
     return {CModfyLineInfoDlg::IDD,
             L"",
-            360,
+            430,
             220,
             0,
             {{CModfyLineInfoDlg::IDC_NAME_LABEL, ControlKind::Static, L"", 7, 9, 44, 8},
              {CModfyLineInfoDlg::IDC_NAME, ControlKind::Static, L"", 53, 9, 230, 8},
-             {CModfyLineInfoDlg::IDC_LINE_LIST, ControlKind::List, L"导线信息列表", 7, 22, 290, 191,
+             {CModfyLineInfoDlg::IDC_LINE_LIST, ControlKind::List, L"导线信息列表", 7, 22, 360, 191,
               ui::LVS_REPORT | ui::LVS_SHOWSELALWAYS},
-             {CModfyLineInfoDlg::IDC_ADD, ControlKind::PushButton, L"添加", 303, 22, 50, 14},
-             {CModfyLineInfoDlg::IDC_MODIFY, ControlKind::PushButton, L"修改", 303, 41, 50, 14},
-             {CModfyLineInfoDlg::IDC_DELETE, ControlKind::PushButton, L"删除", 303, 60, 50, 14},
-             {ui::IDOK, ControlKind::PushButton, L"确定", 303, 180, 50, 14, ui::BS_DEFPUSHBUTTON},
-             {ui::IDCANCEL, ControlKind::PushButton, L"取消", 303, 199, 50, 14}}};
+             {CModfyLineInfoDlg::IDC_ADD, ControlKind::PushButton, L"添加", 373, 22, 50, 14},
+             {CModfyLineInfoDlg::IDC_MODIFY, ControlKind::PushButton, L"修改", 373, 41, 50, 14},
+             {CModfyLineInfoDlg::IDC_DELETE, ControlKind::PushButton, L"删除", 373, 60, 50, 14},
+             {ui::IDOK, ControlKind::PushButton, L"确定", 373, 180, 50, 14, ui::BS_DEFPUSHBUTTON},
+             {ui::IDCANCEL, ControlKind::PushButton, L"取消", 373, 199, 50, 14}}};
 }
 
 bool ContainsNoCase(const std::vector<std::wstring>& arrTexts, const std::wstring& strText) {

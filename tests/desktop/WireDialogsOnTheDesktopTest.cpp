@@ -9,6 +9,7 @@
 #include "drawing/XmlDataOprt.h"
 #include "platform/ui/wx/Convert.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
+#include "suite/VoRezaZazUzavodo/MainLibBrowserDlg.h"
 #include "support/TestSupport.h"
 
 #include <wx/button.h>
@@ -91,5 +92,48 @@ TEST_F(WireDialogs, TheRowDialogRefusesAUsedCategoryAndTakesANewOne) {
     EXPECT_EQ(result, ui::IDOK);
     EXPECT_EQ(dialog.m_strStyle, L"四芯屏蔽线");
     EXPECT_EQ(dialog.m_strCode, L"WL-BVR-4");
+    EXPECT_EQ(dialog.m_strLength, L"2.0");
+}
+
+// The row dialog's "导线库": the library's browser opens over it, Enter in its filter field
+// filters, 选择 hands the component back and the row dialog takes its code, description and
+// length.
+TEST_F(WireDialogs, TheLibraryBrowserFiltersAndHandsTheComponentToTheRowDialog) {
+    installation.WriteBytes(
+        L"Data\\OvMainLib.txt",
+        Cp936Lines({L"WL-BVR-1.5|铜芯聚氯乙烯绝缘软线|BVR-1.5mm2|导线|远东电缆|米",
+                    L"WL-RVVP-2|铜芯聚氯乙烯护套屏蔽软电缆|RVVP-2×1.0mm2|屏蔽线|"
+                    L"宝胜电缆|米||||||||||||| 2.0"}));
+    bool browsed = false;
+    Backend().SetModalDriver([&](ui::Dialog& running) {
+        auto* browser = dynamic_cast<CMainLibBrowserDlg*>(&running);
+        if (!browser)
+            return;
+        browsed = true;
+        auto* list = WidgetOf<wxListCtrl>(*browser, CMainLibBrowserDlg::IDC_COMPONENTS);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->GetItemCount(), 2);
+        auto* filter = WidgetOf<wxTextCtrl>(*browser, CMainLibBrowserDlg::IDC_FILTER);
+        Click(*filter);
+        Enter(*filter, L"rvvp");
+        Key(WXK_RETURN);
+        EXPECT_EQ(list->GetItemCount(), 1) << "Enter filters";
+        Screenshot(Shown(*browser), "main-library-browser");
+        Click(*WidgetOf<wxButton>(*browser, ui::IDOK));
+    });
+    CLineInfoDialog dialog;
+    int result = RunModal(dialog, [&] {
+        Enter(*WidgetOf<wxTextCtrl>(dialog, CLineInfoDialog::IDC_STYLE), L"两芯屏蔽线");
+        Click(*WidgetOf<wxButton>(dialog, CLineInfoDialog::IDC_WIRE_LIBRARY));
+        EXPECT_TRUE(WaitFor([&] {
+            return !WidgetOf<wxComboBox>(dialog, CLineInfoDialog::IDC_CODE)->GetValue().empty();
+        }));
+        Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
+    });
+    Backend().SetModalDriver({});
+    EXPECT_TRUE(browsed);
+    EXPECT_EQ(result, ui::IDOK);
+    EXPECT_EQ(dialog.m_strCode, L"WL-RVVP-2");
+    EXPECT_EQ(dialog.m_strDescribe, L"屏蔽线_铜芯聚氯乙烯护套屏蔽软电缆_RVVP-2×1.0mm2");
     EXPECT_EQ(dialog.m_strLength, L"2.0");
 }

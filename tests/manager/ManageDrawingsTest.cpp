@@ -4,13 +4,17 @@
 #include "ManageWindow.h"
 
 #include "drawing/DlgFormatForSave.h"
+#include "drawing/LineInfoDialog.h"
 #include "drawing/ModfyLineInfoDlg.h"
+#include "drawing/XmlDataOprt.h"
 #include "platform/cad/CommandStack.h"
 #include "platform/cad/MessageFilters.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "store/RememberedContainers.h"
+#include "store/WorkingMode.h"
 #include "suite/OvXmInfo/XmComonPar.h"
+#include "suite/VoRezaZazUzavodo/MainLibBrowserDlg.h"
 #include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 
@@ -58,6 +62,25 @@ TEST_F(ManageDrawings, OpenOnAnEquipmentMakesItTheOpenOne) {
     EXPECT_EQ(GetDefaultContainerPath(), installation.Path(L"P\\R\\R.prj"));
     EXPECT_EQ(LastBox().text, L"设备\"R\"，已成为当前打开的设备。");
     EXPECT_EQ(LastBox().flags, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+TEST_F(ManageDrawings, OpenOnASubProjectMakesItTheOpenProjectAndCloseForgetsIt) {
+    CManageDlg* window = Open(L"XMMANAGE");
+    Act(window, RightClick(124, L"S", 192));
+    EXPECT_EQ(GetRecentContainerPath(), installation.Path(L"P\\S\\S.itm"));
+    EXPECT_EQ(window->GetXmTreeCtrl().GetItemText(window->GetXmTreeCtrl().GetRootItem()), L"S");
+
+    // In a Project window close takes the open Project from the project tree only (the menu of
+    // the content tree does not offer it).
+    Act(window, RightClick(125, L"T|材料表"));
+    window->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(193, 0), 0);
+    EXPECT_EQ(LastBox().text, L"无效命令。");
+    EXPECT_EQ(GetRecentContainerPath(), installation.Path(L"P\\S\\S.itm"));
+
+    Act(window, RightClick(124, L"S", 193));
+    EXPECT_EQ(LastBox().text, L"当前打开的项目\"S\"已经被关闭。");
+    EXPECT_EQ(GetRecentContainerPath(), L"");
+    EXPECT_EQ(window->GetXmTreeCtrl().GetCount(), 0u);
 }
 
 TEST_F(ManageDrawings, ClosingTheEquipmentClosesItsDrawingsAndEmptiesTheWindow) {
@@ -134,14 +157,34 @@ TEST_F(ManageDrawings, TheSummaryAndTheWireListAreForTheSelectedEquipment) {
     CManageDlg* window = Open(L"XMMANAGE");
     Act(window, RightClick(125, L"Q", 282));
     EXPECT_TRUE(installation.Exists(L"P\\Q\\Q_项目设备明细汇总.xlsx"));
-    Backend().Script(CModfyLineInfoDlg::IDD, {Ok()});
+    // The menu's command runs from the window's message queue; the library's answer, posted
+    // to the row dialog, must still reach it while the dialogs are open.
+    installation.WriteBytes(L"Data\\OvMainLib.txt", Cp936Lines({L"W1|铜线|BVR-1.5|导线"}));
+    Backend().Script(CMainLibBrowserDlg::IDD, {Ok()});
+    Backend().Script(CLineInfoDialog::IDD, {Type(227, L"X"), Click(222), Ok()});
+    Backend().Script(CModfyLineInfoDlg::IDD, {Click(160), Ok()});
     Act(window, RightClick(125, L"Q", 215));
-    ASSERT_EQ(Backend().Dialogs().size(), 1u);
+    ASSERT_EQ(Backend().Dialogs().size(), 3u);
     EXPECT_EQ(Backend().Dialogs()[0].caption, L"设备导线信息修改");
-    EXPECT_TRUE(installation.Exists(L"P\\Q\\OrvaneLineInfo.xml"));
+    std::vector<STRUCT_LINEITEM> items;
+    ASSERT_EQ(CXmlDataOprt().ReadLineItems(installation.Path(L"P\\Q\\OrvaneLineInfo.xml"), items),
+              1);
+    EXPECT_EQ(items.back(), (STRUCT_LINEITEM{L"X", L"W1", L"导线_铜线_BVR-1.5", L""}));
     Act(window, RightClick(124, L"P", 282));
     EXPECT_TRUE(installation.Exists(L"P\\P_项目设备明细汇总.xlsx"));
     EXPECT_TRUE(Backend().Faults().empty());
+}
+
+TEST_F(ManageDrawings, TheWorkingModeBSFOffersTheSixTablesOfTheProject) {
+    installation.WriteBytes(L"Data\\ErpOrCad.txt", "BSF\r\n");
+    ResetErpOrCadMode();
+    CManageDlg* window = Open(L"XMMANAGE");
+    for (unsigned id : {239u, 241u, 243u, 245u, 247u, 251u})
+        Act(window, RightClick(124, L"P", id));
+    for (const wchar_t* table : {L"工程屏柜外购材料", L"工程保护装置清单", L"工程屏柜信息表",
+                                 L"装箱清单", L"元器件标号汇总", L"BOM表"})
+        EXPECT_TRUE(installation.Exists(std::wstring(L"P\\P_") + table + L".xlsx")) << table;
+    ResetErpOrCadMode();
 }
 
 // The commands at the console host's prompt, as a user of the demo installation runs them:

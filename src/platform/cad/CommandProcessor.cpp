@@ -87,8 +87,13 @@ int CommandProcessor::Execute(std::wstring_view input, bool echo, bool interacti
         std::optional<std::wstring> entry = ReadEntry(*m_contexts.back(), true, L"\nCommand: ");
         if (!entry)
             break;
-        if (entry->empty())
+        if (entry->empty()) {
+            // A line the host took itself (an action on a modeless window) may have sent the
+            // document a command, which runs now as after any other command.
+            if (m_depth == 0)
+                acDocManager->runPendingStrings();
             continue;
+        }
         if (echo)
             acutPrintf(L"\nCommand: %s\n", *entry);
         int status = entry->front() == L'(' ? EvaluateLisp(*entry) : RunCommand(*entry);

@@ -50,10 +50,9 @@ void LocalBackend::KillTimer(Window* window, uintptr_t id) {
 }
 
 void LocalBackend::PumpMessages() {
-    // A handler that posts while being pumped is served by the loop already running.
-    if (m_pumping)
-        return;
-    m_pumping = true;
+    // Loops nest as Windows' message loops do: a modal dialog that a posted message opened (a
+    // menu's command) pumps the messages posted to it while it runs; what is left when it
+    // ends is served by the loop that opened it.
     for (;;) {
         if (!m_posted.empty()) {
             Posted posted = m_posted.front();
@@ -71,7 +70,6 @@ void LocalBackend::PumpMessages() {
         }
         break;
     }
-    m_pumping = false;
 }
 
 int LocalBackend::OpenWithAssociatedProgram(const std::wstring&) {

@@ -69,7 +69,6 @@ private:
     std::map<std::pair<Window*, uintptr_t>, unsigned> m_timers;
     Point m_cursor;
     std::set<unsigned> m_keysDown;
-    bool m_pumping = false;
 };
 
 } // namespace ui

@@ -6,14 +6,15 @@
 
 namespace {
 
-// The list's columns: record element and heading.
+// The list's columns: record element, heading and share of the list's width in percent (the
+// names are the longest texts).
 const struct {
     size_t nElement;
     const wchar_t* strHeading;
-    int nWidth;
+    int nPercent;
 } kColumns[] = {
-    {0, L"物料编码", 80}, {1, L"名称", 120}, {2, L"型号规格", 100},
-    {3, L"类别", 60},     {4, L"厂家", 80},
+    {0, L"物料编码", 16}, {1, L"名称", 34}, {2, L"型号规格", 20},
+    {3, L"类别", 12},     {4, L"厂家", 18},
 };
 
 ui::DialogTemplate BrowserTemplate() {
@@ -52,9 +53,11 @@ bool CMainLibBrowserDlg::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     auto* pList = GetDlgItemAs<ui::ListCtrl>(IDC_COMPONENTS);
     pList->SetExtendedStyle(ui::LVS_EX_GRIDLINES | ui::LVS_EX_FULLROWSELECT);
+    int nWidth = pList->GetClientRect().Width();
     int nColumn = 0;
     for (const auto& column : kColumns)
-        pList->InsertColumn(nColumn++, column.strHeading, ui::LVCFMT_LEFT, column.nWidth);
+        pList->InsertColumn(nColumn++, column.strHeading, ui::LVCFMT_LEFT,
+                            nWidth * column.nPercent / 100);
     ApplyFilter();
     return true;
 }

@@ -90,6 +90,23 @@ TEST_F(Commands, SentStringsRunAfterTheSendingCommandReturns) {
     acDocManager->activateDocument(first);
     acDocManager->runPendingStrings();
     EXPECT_EQ(g_order, std::vector<std::wstring>{L"second"});
+
+    // A line the console takes itself (an action on a modeless window) may send a string too:
+    // it runs before the next line is read.
+    g_order.clear();
+    int nLine = 0;
+    cad::CommandProcessor& processor = cad::CommandProcessor::Instance();
+    processor.SetInteractiveSource([&]() -> std::optional<std::wstring> {
+        if (nLine++ > 0) {
+            g_order.push_back(L"next line");
+            return std::nullopt;
+        }
+        acDocManager->sendStringToExecute(first, L"SECOND\n", false, true, false);
+        return std::wstring();
+    });
+    processor.Execute(L"", false, true);
+    processor.SetInteractiveSource({});
+    EXPECT_EQ(g_order, (std::vector<std::wstring>{L"second", L"next line"}));
 }
 
 TEST_F(Commands, AcedCommandRunsWithinTheCallingCommand) {

@@ -1,5 +1,6 @@
 #include "platform/ui/wx/DesktopBackend.h"
 
+#include "platform/fs/LogicalPath.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/wx/Convert.h"
 #include "platform/ui/wx/DialogView.h"
@@ -15,6 +16,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace ui::desk {
 
@@ -188,6 +190,14 @@ bool DesktopBackend::IsKeyDown(unsigned virtualKey) const {
 Window* DesktopBackend::WindowFromPoint(Point screen) const {
     wxWindow* widget = wxFindWindowAtPoint(ToWx(screen));
     return widget ? ModelOf(widget) : nullptr;
+}
+
+int DesktopBackend::OpenWithAssociatedProgram(const std::wstring& path) {
+    // The toolkit hands the file to the desktop's opener (xdg-open), which starts the program
+    // associated with the file's kind and does not wait for it. A desktop without an opener
+    // cannot open anything: the operation is not supported there.
+    wxString native = wxString::FromUTF8(fs::ToNative(path).string());
+    return wxLaunchDefaultApplication(native) ? 0 : EOPNOTSUPP;
 }
 
 std::wstring DesktopBackend::PerformScripted(Dialog& dialog, const Action& action) {

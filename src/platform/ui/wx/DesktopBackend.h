@@ -57,6 +57,7 @@ public:
     void SetCursorPos(Point screen) override;
     bool IsKeyDown(unsigned virtualKey) const override;
     Window* WindowFromPoint(Point screen) const override;
+    int OpenWithAssociatedProgram(const std::wstring& path) override;
 
     // --- For the desktop's views and the host ---
 

@@ -7,6 +7,7 @@
 
 #include "platform/ui/wx/Convert.h"
 #include "platform/ui/wx/Screenshot.h"
+#include "support/TestSupport.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -19,6 +20,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 
 using namespace ovtest;
 using ui::desk::FromWx;
@@ -233,4 +238,25 @@ TEST_F(DesktopBackend, TimersPostedMessagesAndPreviewPicturesRunOnTheToolkitsLoo
               *wxRED)
         << "the red line the dialog painted into the preview's canvas";
     dialog.DestroyWindow();
+}
+
+// The desktop's opener is found on PATH; a stand-in for it says what it was asked to open.
+TEST_F(DesktopBackend, AFileGoesToTheDesktopsOpenerAndWithoutOneTheOperationIsNotSupported) {
+    TempFolder folder;
+    folder.WriteBytes(L"清单.xls", "");
+    std::string opened = folder.NativePath(L"bin\\opened").string();
+    folder.WriteBytes(L"bin\\xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened +
+                                            ".tmp' && /bin/mv '" + opened + ".tmp' '" + opened +
+                                            "'\n");
+    std::filesystem::permissions(folder.NativePath(L"bin\\xdg-open"),
+                                 std::filesystem::perms::owner_all);
+    std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", folder.NativePath(L"bin").c_str(), 1);
+    EXPECT_EQ(Backend().OpenWithAssociatedProgram(folder.Path(L"清单.xls")), 0);
+    EXPECT_TRUE(WaitFor([&] { return folder.Exists(L"bin\\opened"); }));
+    EXPECT_EQ(folder.ReadBytes(L"bin\\opened"), folder.NativePath(L"清单.xls").string());
+
+    setenv("PATH", folder.NativePath(L"").c_str(), 1);
+    EXPECT_EQ(Backend().OpenWithAssociatedProgram(folder.Path(L"清单.xls")), EOPNOTSUPP);
+    setenv("PATH", path.c_str(), 1);
 }
