@@ -34,20 +34,18 @@ protected:
                         L"INSERT INTO \"OV项目设备描述信息\" VALUES ('工程合同号'), ('设备型号')",
                         L"CREATE TABLE \"OV设备图册号\" (WORD TEXT)",
                         L"INSERT INTO \"OV设备图册号\" VALUES ('B7'), ('B8')"});
-        installation.WriteBytes(L"城东变电站\\城东变电站.itm",
-                                ManageFileBytes({L"工程名称=城东220kV变电站新建工程",
-                                                 L"工程合同号=HT2024-0012"},
-                                                {}));
         installation.WriteBytes(
-            L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj",
-            ManageFileBytes({L"设备名称=1号主变保护柜", L"设备图册号=A", L"设备型号=PRC-31A",
-                             L"原理图标号=1n"},
-                            {L"原理图:", L"A-01.dwg<封面>", L"A-02.dwg<>"}));
+            L"城东变电站\\城东变电站.itm",
+            ManageFileBytes({L"工程名称=城东220kV变电站新建工程", L"工程合同号=HT2024-0012"}, {}));
+        installation.WriteBytes(L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj",
+                                ManageFileBytes({L"设备名称=1号主变保护柜", L"设备图册号=A",
+                                                 L"设备型号=PRC-31A", L"原理图标号=1n"},
+                                                {L"原理图:", L"A-01.dwg<封面>", L"A-02.dwg<>"}));
         for (const wchar_t* name : {L"A-01.dwg", L"A-02.dwg"})
             SaveDrawing(installation.Path(std::wstring(L"城东变电站\\1号主变保护柜\\") + name));
-        EXPECT_EQ(file.ReadManageFile(
-                      installation.Path(L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj")),
-                  1);
+        EXPECT_EQ(
+            file.ReadManageFile(installation.Path(L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj")),
+            1);
     }
     ~ModifyDialog() override { cad::StopHost(); }
     wxWindow& Shown(const ui::Dialog& dialog) { return *Backend().WidgetOf(&dialog); }
@@ -71,8 +69,8 @@ TEST_F(ModifyDialog, AnEquipmentsBookNumberChangedInPlaceRenamesItsDrawings) {
         wxRect cell;
         ASSERT_TRUE(list->GetSubItemRect(1, 1, cell));
         Click(*list, cell.GetPosition() + wxPoint(cell.width / 2, cell.height / 2));
-        auto* combo = WidgetOf<wxComboBox>(
-            dialog, CModfyXmSbDlg::IDC_EXPLAIN_LIST + CSortedListCtrl::kComboIdOffset);
+        auto* combo = WidgetOf<wxComboBox>(dialog, CModfyXmSbDlg::IDC_EXPLAIN_LIST +
+                                                       CSortedListCtrl::kComboIdOffset);
         ASSERT_NE(combo, nullptr);
         ASSERT_EQ(combo->GetCount(), 2u) << "the words of the book number";
         Pick(*combo, 0);
