@@ -17,6 +17,13 @@ std::wstring FirstLine(const wchar_t* relativePath) {
     return strLine;
 }
 
+// Whether the path is the folder or lies below it (whole path items only).
+bool IsAtOrBelow(const std::wstring& strPath, const std::wstring& strFolder) {
+    return text::EqualsNoCase(strPath, strFolder) ||
+           (strPath.size() > strFolder.size() && strPath[strFolder.size()] == L'\\' &&
+            text::EqualsNoCase(strPath.substr(0, strFolder.size()), strFolder));
+}
+
 } // namespace
 
 std::wstring GetRecentContainerPath() {
@@ -34,9 +41,7 @@ int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strN
     int nWritten = 0;
     for (int bIsXm : {1, 0}) {
         std::wstring strPath = bIsXm ? GetRecentContainerPath() : GetDefaultContainerPath();
-        bool bBelow = strPath.size() > strOld.size() && strPath[strOld.size()] == L'\\' &&
-                      text::EqualsNoCase(strPath.substr(0, strOld.size()), strOld);
-        if (!bBelow && !text::EqualsNoCase(strPath, strOld))
+        if (!IsAtOrBelow(strPath, strOld))
             continue;
         std::wstring strFollowed = strNew;
         strFollowed += strPath.substr(strOld.size());
@@ -53,4 +58,18 @@ int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strN
             ++nWritten;
     }
     return nWritten;
+}
+
+int ForgetDeletedFolder(const std::wstring& strFolder, ui::Window* pWnd) {
+    std::wstring strGone = text::TrimRight(strFolder, L"\\");
+    if (strGone.empty())
+        return 0;
+    int nForgotten = 0;
+    for (int bIsXm : {1, 0}) {
+        std::wstring strPath = bIsXm ? GetRecentContainerPath() : GetDefaultContainerPath();
+        if (!strPath.empty() && IsAtOrBelow(strPath, strGone) &&
+            g_XmComonPar.DeleteRecentDatOrDefaultDatFile(bIsXm, pWnd))
+            ++nForgotten;
+    }
+    return nForgotten;
 }

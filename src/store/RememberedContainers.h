@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace ui {
+class Window;
+}
+
 std::wstring GetRecentContainerPath();
 std::wstring GetDefaultContainerPath();
 
@@ -16,3 +20,8 @@ std::wstring GetDefaultContainerPath();
 // by the new folder's name. Files naming something else are left alone, so that renaming an
 // Equipment does not make it the current one. The number of files rewritten.
 int FollowMovedFolder(const std::wstring& strOldFolder, const std::wstring& strNewFolder);
+
+// After a container's folder was deleted: "Data\recent.dat" and "Data\default.dat" are
+// forgotten (CXmComonPar::DeleteRecentDatOrDefaultDatFile) when they name a file at or below it,
+// so that no command goes on working on a container that is gone. The number forgotten.
+int ForgetDeletedFolder(const std::wstring& strFolder, ui::Window* pWnd);

@@ -1,12 +1,16 @@
 #include "suite/OvXmInfo/DrawFileStyleNode.h"
 
+#include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/Window.h"
 #include "suite/OvDwgBtlInfo/OvDwgBtlInfo.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
+
+#include <algorithm>
 
 CDrawTreeFileNode::CDrawTreeFileNode(CFileInfoNode* pFileInfoNode, CDrawFileStyleNode* pParent)
     : CTreeDataNode(kTreeNodeFile), m_pFileInfoNode(pFileInfoNode), m_pParentNode(pParent) {}
@@ -66,4 +70,59 @@ std::wstring CDrawFileStyleNode::GetTwoStyleNameForEditString(const CDrawFileSty
     const CStyleNameNode& names = pNode->m_pFileStyleNodeInfo->Getm_StyleNameNode();
     return text::Format(L"类型名称：%s\r\n系统类型：%s", pNode->GetShownName(),
                         names.GetstrSysTypeName());
+}
+
+int CDrawTreeFileNode::DeleteTreeNode(CDrawTreeFileNode* pNode, int bDeleteDataNode) {
+    CDrawFileStyleNode* pParent = pNode ? pNode->m_pParentNode : nullptr;
+    if (!pParent)
+        return 0;
+    pNode->DeleteTreeItem();
+    CFileInfoNode* pRecord = pNode->m_pFileInfoNode;
+    auto& siblings = pParent->m_FileNodeArray;
+    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
+                                  [pNode](const auto& p) { return p.get() == pNode; }),
+                   siblings.end()); // destroys the node
+    if (bDeleteDataNode && pRecord)
+        pRecord->DeleteTreeDataNode();
+    return 1;
+}
+
+int CDrawFileStyleNode::DeleteTreeNode(CDrawFileStyleNode* pNode, int bDeleteDataNode) {
+    CXmSbTreeNodeInfo* pParent = pNode ? pNode->m_pParentNode : nullptr;
+    if (!pParent)
+        return 0;
+    // The items go without a look at the records: a caller may have changed them already.
+    for (const auto& pFileNode : pNode->m_FileNodeArray)
+        pFileNode->DeleteTreeItem();
+    pNode->DeleteTreeItem();
+    CFileStyleNodeInfo* pRecord = pNode->m_pFileStyleNodeInfo;
+    auto& siblings = pParent->m_StyleNodeArray;
+    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
+                                  [pNode](const auto& p) { return p.get() == pNode; }),
+                   siblings.end()); // destroys the node
+    if (bDeleteDataNode && pRecord && pRecord->Getm_pManageFileInfo())
+        pRecord->Getm_pManageFileInfo()->DeleteStyleNode(pRecord);
+    return 1;
+}
+
+int CDrawFileStyleNode::DeleteTreeDataNodeIfFileDel(CDrawFileStyleNode* pNode) {
+    if (!pNode || !pNode->m_pFileStyleNodeInfo)
+        return 0;
+    std::vector<CDrawTreeFileNode*> arrGone;
+    for (const auto& pFileNode : pNode->m_FileNodeArray)
+        if (!fs::Exists(pFileNode->Getm_pFileInfoNode()->GetFilePathName()))
+            arrGone.push_back(pFileNode.get());
+    for (CDrawTreeFileNode* pGone : arrGone)
+        CDrawTreeFileNode::DeleteTreeNode(pGone, 1);
+    // Records the node had no drawing node for are looked at too.
+    CFileStyleNodeInfo* pRecord = pNode->m_pFileStyleNodeInfo;
+    std::vector<const CFileInfoNode*> arrGoneRecords;
+    for (const auto& pFile : pRecord->Getm_FileInfoArray())
+        if (!fs::Exists(pFile->GetFilePathName()))
+            arrGoneRecords.push_back(pFile.get());
+    for (const CFileInfoNode* pGone : arrGoneRecords)
+        pRecord->DeleteFileNode(pGone);
+    if (!pRecord->Getm_FileInfoArray().empty())
+        return 0;
+    return DeleteTreeNode(pNode, 1);
 }

@@ -29,6 +29,11 @@ public:
     // requests, when there is one).
     static std::wstring GetFileTextInfoForEdit(const CDrawTreeFileNode* pNode);
 
+    // Removes the drawing's item and the node from its type's node (which destroys it); with
+    // bDeleteDataNode the drawing's record goes from its management file too (the file on disk
+    // stays). 0 for a node that belongs to no type node.
+    static int DeleteTreeNode(CDrawTreeFileNode* pNode, int bDeleteDataNode);
+
 private:
     CFileInfoNode* m_pFileInfoNode;
     CDrawFileStyleNode* m_pParentNode;
@@ -49,8 +54,19 @@ public:
     // The type's display and system names, one line each.
     static std::wstring GetTwoStyleNameForEditString(const CDrawFileStyleNode* pNode);
 
+    // Removes the type's item and its drawings' items and the node from its container's node
+    // (which destroys it); with bDeleteDataNode the type's record and its files' records go
+    // from the management file too (the files on disk stay). Without it the record is not
+    // touched, so that a caller may remove or merge it afterwards. 0 for a node that belongs
+    // to no container node.
+    static int DeleteTreeNode(CDrawFileStyleNode* pNode, int bDeleteDataNode);
+    // After the type's files were moved away: the records of its files that are gone from
+    // disk go (with their nodes), and the type itself when none is left. 1 when the type went.
+    static int DeleteTreeDataNodeIfFileDel(CDrawFileStyleNode* pNode);
+
 private:
     friend class CXmSbTreeNodeInfo;
+    friend class CDrawTreeFileNode;
 
     CFileStyleNodeInfo* m_pFileStyleNodeInfo;
     CXmSbTreeNodeInfo* m_pParentNode;

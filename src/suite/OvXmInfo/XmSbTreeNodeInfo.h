@@ -68,6 +68,13 @@ public:
     static int SerachAndSelectStyDwgTreeNode(CXmSbTreeNodeInfo* pNode,
                                              const std::wstring& strFolder,
                                              const std::wstring& strName, int nKind);
+    // The node of the container whose folder is given (nKind 0 or 1), of its drawing type by
+    // system name (2) or of its drawing by file name (3; compared without regard to case),
+    // searched in pNode and below it; null when there is none. Types and drawings are found
+    // among the nodes the container's items were last made from, whether they still have
+    // items or not.
+    static CTreeDataNode* FindTreeDataNode(CXmSbTreeNodeInfo* pNode, const std::wstring& strFolder,
+                                           const std::wstring& strName, int nKind);
     // The node of an item of the project tree (bXmTree 1) or the content tree (0), looked for
     // in pNode and below it, and its kind; 0 (node null, kind 4) when the item is none of
     // them.
@@ -75,6 +82,9 @@ public:
                                           int bXmTree, CTreeDataNode*& pFoundNode, int& nKind);
 
 private:
+    friend class CDrawFileStyleNode;
+    friend class CDrawTreeManageFileInfo;
+
     CXmSbTreeNodeInfo(CXmSbInfo* pXmSbInfo, CXmSbTreeNodeInfo* pParent);
     // Brings the child nodes in step with the record's child containers: nodes of containers
     // still there are kept, new ones made, the others removed with their items.

@@ -95,3 +95,24 @@ int CXmSbTreeNodeInfo::FindSelTreeNodeByHtreeitem(CXmSbTreeNodeInfo* pNode, ui::
     nKind = pFound->GetNodeKind();
     return 1;
 }
+
+CTreeDataNode* CXmSbTreeNodeInfo::FindTreeDataNode(CXmSbTreeNodeInfo* pNode,
+                                                   const std::wstring& strFolder,
+                                                   const std::wstring& strName, int nKind) {
+    CXmSbTreeNodeInfo* pContainer = pNode ? pNode->FindContainer(strFolder) : nullptr;
+    if (!pContainer || nKind == kTreeNodeProject || nKind == kTreeNodeEquipment)
+        return pContainer;
+    for (const auto& pStyleNode : pContainer->m_StyleNodeArray) {
+        const CFileStyleNodeInfo* pStyle = pStyleNode->m_pFileStyleNodeInfo;
+        if (nKind == kTreeNodeStyle) {
+            if (pStyle->Getm_bIsExistStyleName() &&
+                pStyle->Getm_StyleNameNode().GetstrSysTypeName() == strName)
+                return pStyleNode.get();
+            continue;
+        }
+        for (const auto& pFileNode : pStyleNode->m_FileNodeArray)
+            if (text::EqualsNoCase(pFileNode->Getm_pFileInfoNode()->Getm_strFileName(), strName))
+                return pFileNode.get();
+    }
+    return nullptr;
+}
