@@ -7,6 +7,7 @@
 #include "platform/ui/Messages.h"
 
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -24,12 +25,15 @@ struct FileChooserRequest {
     std::wstring filter;
     std::wstring defaultExtension;
     std::wstring fileName;
+    // With OFN_ALLOWMULTISELECT: every path chosen, in order (fileName holds the first).
+    std::vector<std::wstring> fileNames;
     unsigned flags = 0;
 };
 
 inline constexpr unsigned OFN_OVERWRITEPROMPT = 0x00000002;
 inline constexpr unsigned OFN_HIDEREADONLY = 0x00000004;
 inline constexpr unsigned OFN_NOCHANGEDIR = 0x00000008;
+inline constexpr unsigned OFN_ALLOWMULTISELECT = 0x00000200;
 inline constexpr unsigned OFN_PATHMUSTEXIST = 0x00000800;
 inline constexpr unsigned OFN_FILEMUSTEXIST = 0x00001000;
 inline constexpr unsigned OFN_LONGNAMES = 0x00200000;
@@ -41,6 +45,13 @@ struct FolderChooserRequest {
     std::wstring initialFolder;
     std::wstring folder;
 };
+
+// The pointer's shapes a drag asks for: the Windows cursor ids of the arrow and the "no"
+// sign; other numbers are cursor resources of the module (115, the copy cursor). None gives
+// the window its own pointer back.
+inline constexpr int kCursorNone = 0;
+inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDC_NO = 32648;
 
 class Backend {
 public:
@@ -82,6 +93,16 @@ public:
     virtual bool IsKeyDown(unsigned virtualKey) const = 0;
     // The deepest window at a screen point, or null.
     virtual Window* WindowFromPoint(Point screen) const = 0;
+
+    // A drag's feedback, as the image-list drag of Windows gives it: the dragged item's
+    // picture (its text and icon name, held at the hot spot) follows the pointer from
+    // BeginDragImage to EndDragImage and is hidden while the windows below it change
+    // (visible false); the pointer takes the shape the drop would have.
+    virtual void BeginDragImage(const std::wstring& text, const std::wstring& icon, Point hotSpot,
+                                Point screen) = 0;
+    virtual void MoveDragImage(Point screen, bool visible) = 0;
+    virtual void EndDragImage() = 0;
+    virtual void SetDragCursor(int cursor) = 0;
 
     // Opens a file (logical path) in the program the desktop associates with its kind, as the
     // shell's "open" verb does. 0 when the program was started, else an errno value saying why

@@ -143,11 +143,19 @@ void ConsoleBackend::RunModal(Dialog& dialog) {
 bool ConsoleBackend::ChooseFile(Window*, FileChooserRequest& request) {
     m_write(text::Format(L"\n[%s] %s file (%s) in %s\n", request.title,
                          request.save ? L"save" : L"open", request.filter, request.initialFolder));
-    std::optional<std::wstring> line = Ask(L"file (empty: cancel)> ");
+    bool multiple = (request.flags & OFN_ALLOWMULTISELECT) != 0;
+    std::optional<std::wstring> line =
+        Ask(multiple ? L"files, joined by | (empty: cancel)> " : L"file (empty: cancel)> ");
     std::wstring path = line ? text::Trim(*line) : std::wstring();
     if (path.empty())
         return false;
-    request.fileName = path;
+    request.fileNames.clear();
+    for (const std::wstring& part : multiple ? text::Split(path, L"|") : std::vector{path})
+        if (!text::Trim(part).empty())
+            request.fileNames.push_back(text::Trim(part));
+    if (request.fileNames.empty())
+        return false;
+    request.fileName = request.fileNames.front();
     return true;
 }
 

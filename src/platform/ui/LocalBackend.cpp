@@ -76,6 +76,28 @@ int LocalBackend::OpenWithAssociatedProgram(const std::wstring&) {
     return ENOSYS;
 }
 
+void LocalBackend::BeginDragImage(const std::wstring& text, const std::wstring& icon, Point hotSpot,
+                                  Point screen) {
+    m_dragHotSpot = hotSpot;
+    m_drag.active = true;
+    m_drag.text = text;
+    m_drag.icon = icon;
+    m_drag.visible = true;
+    m_drag.position = {screen.x - hotSpot.x, screen.y - hotSpot.y};
+}
+
+void LocalBackend::MoveDragImage(Point screen, bool visible) {
+    if (!m_drag.active)
+        return;
+    m_drag.position = {screen.x - m_dragHotSpot.x, screen.y - m_dragHotSpot.y};
+    m_drag.visible = visible;
+}
+
+void LocalBackend::EndDragImage() {
+    m_drag.active = false;
+    m_drag.visible = false;
+}
+
 void LocalBackend::SetKeyDown(unsigned virtualKey, bool down) {
     if (down)
         m_keysDown.insert(virtualKey);

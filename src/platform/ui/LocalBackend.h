@@ -36,6 +36,21 @@ public:
     bool IsKeyDown(unsigned virtualKey) const override { return m_keysDown.count(virtualKey) != 0; }
     void SetKeyDown(unsigned virtualKey, bool down);
     Window* WindowFromPoint(Point screen) const override;
+    // The drag's feedback is kept for whoever looks (tests, the console's transcript).
+    struct DragFeedback {
+        bool active = false;
+        std::wstring text;
+        std::wstring icon;
+        Point position;
+        bool visible = false;
+        int cursor = kCursorNone;
+    };
+    void BeginDragImage(const std::wstring& text, const std::wstring& icon, Point hotSpot,
+                        Point screen) override;
+    void MoveDragImage(Point screen, bool visible) override;
+    void EndDragImage() override;
+    void SetDragCursor(int cursor) override { m_drag.cursor = cursor; }
+    const DragFeedback& GetDragFeedback() const { return m_drag; }
     // There is no desktop to hand the file to.
     int OpenWithAssociatedProgram(const std::wstring& path) override;
 
@@ -69,6 +84,8 @@ private:
     std::map<std::pair<Window*, uintptr_t>, unsigned> m_timers;
     Point m_cursor;
     std::set<unsigned> m_keysDown;
+    DragFeedback m_drag;
+    Point m_dragHotSpot;
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "platform/ui/ScriptedBackend.h"
 
 #include "platform/text/Format.h"
+#include "platform/text/WideString.h"
 #include "platform/ui/DialogText.h"
 
 namespace ui {
@@ -105,7 +106,13 @@ bool ScriptedBackend::ChooseFile(Window*, FileChooserRequest& request) {
     m_files.pop_front();
     if (path.empty())
         return false;
-    request.fileName = path;
+    // A multiple choice is queued as its paths, one a line.
+    request.fileNames.clear();
+    if (request.flags & OFN_ALLOWMULTISELECT)
+        request.fileNames = text::Split(path, L"\n");
+    else
+        request.fileNames.push_back(path);
+    request.fileName = request.fileNames.front();
     return true;
 }
 

@@ -146,6 +146,8 @@ bool DesktopBackend::ChooseFile(Window* owner, FileChooserRequest& request) {
         style |= wxFD_OVERWRITE_PROMPT;
     if (!request.save && (request.flags & OFN_FILEMUSTEXIST))
         style |= wxFD_FILE_MUST_EXIST;
+    if (!request.save && (request.flags & OFN_ALLOWMULTISELECT))
+        style |= wxFD_MULTIPLE;
     std::wstring name = request.fileName;
     if (size_t slash = name.find_last_of(L'\\'); slash != std::wstring::npos)
         name = name.substr(slash + 1);
@@ -153,6 +155,17 @@ bool DesktopBackend::ChooseFile(Window* owner, FileChooserRequest& request) {
                          NativePath(request.initialFolder), ToWx(name), filter, style);
     if (chooser.ShowModal() != wxID_OK)
         return false;
+    request.fileNames.clear();
+    if (style & wxFD_MULTIPLE) {
+        wxArrayString paths;
+        chooser.GetPaths(paths);
+        for (const wxString& chosen : paths)
+            request.fileNames.push_back(LogicalPath(chosen));
+        if (request.fileNames.empty())
+            return false;
+        request.fileName = request.fileNames.front();
+        return true;
+    }
     std::wstring path = LogicalPath(chooser.GetPath());
     // As the Windows chooser does, a saved name without an extension gets the default one.
     size_t slash = path.find_last_of(L'\\');
@@ -160,6 +173,7 @@ bool DesktopBackend::ChooseFile(Window* owner, FileChooserRequest& request) {
         path.find(L'.', slash == std::wstring::npos ? 0 : slash) == std::wstring::npos)
         path += L"." + request.defaultExtension;
     request.fileName = path;
+    request.fileNames.push_back(path);
     return true;
 }
 

@@ -58,6 +58,13 @@ public:
     bool IsKeyDown(unsigned virtualKey) const override;
     Window* WindowFromPoint(Point screen) const override;
     int OpenWithAssociatedProgram(const std::wstring& path) override;
+    // The dragged item's picture in a window of its own above the others, and the pointer's
+    // shape on the window that holds the mouse (DragFeedbackView.cpp).
+    void BeginDragImage(const std::wstring& text, const std::wstring& icon, Point hotSpot,
+                        Point screen) override;
+    void MoveDragImage(Point screen, bool visible) override;
+    void EndDragImage() override;
+    void SetDragCursor(int cursor) override;
 
     // --- For the desktop's views and the host ---
 
@@ -117,6 +124,8 @@ private:
     std::vector<Dialog*> m_modalDialogs;
     int m_modalDepth = 0;
     bool m_closing = false;
+    wxWindow* m_dragPicture = nullptr;
+    Point m_dragHotSpot;
     bool m_busyCursor = false;
     Backend* m_previous = nullptr;
 };
