@@ -398,6 +398,24 @@ int main(int argc, char** argv) {
                    {{L"封面", L"封面.dwg", L"封面", L""},
                     {L"屏面布置图", L"屏面布置图.dwg", L"屏面布置图", L""}}},
                   number);
+    // The typical-drawing library: drawings that the import of "典型图库..." copies into
+    // containers, numbered so that renumbering shows on them.
+    std::wstring logicalStandard = Join(logicalStaging, L"StandardDwg");
+    if (!fs::CreateFolders(logicalStandard))
+        Fail(L"cannot make " + logicalStandard);
+    const DrawingPlan standard[] = {
+        {L"原理图", L"01 交流电源回路.dwg", L"交流电源回路", L""},
+        {L"原理图", L"02 直流电源回路.dwg", L"直流电源回路", L""},
+        {L"原理图", L"03 信号回路.dwg", L"信号回路", L""},
+        {L"屏面布置图", L"04 标准屏面.dwg", L"标准屏面布置图", L""},
+    };
+    for (const DrawingPlan& drawing : standard)
+        SaveDemoDrawing(Join(logicalStandard, drawing.file), drawing, ProjectEntries(),
+                        L"StandardDwg", ++number);
+    stdfs::create_directories(home / "StandardDwg");
+    for (const auto& made : stdfs::directory_iterator(staging / "StandardDwg"))
+        Replace(made.path(), home / "StandardDwg" / made.path().filename());
+
     stdfs::path projects = home / "Projects";
     Replace(staging / "Projects", projects);
     for (const char* kind : {"itms", "prjs"})

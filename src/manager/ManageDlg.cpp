@@ -144,12 +144,19 @@ bool CManageDlg::OnNotify(int id, ui::NMHDR& header, ui::LRESULT& result) {
     case ui::TVN_KEYDOWN:
         OnTreeKeyDown(bXmTree, reinterpret_cast<ui::NMTVKEYDOWN&>(header).wVKey);
         return true;
+    case ui::TVN_BEGINDRAG:
+        OnBeginDrag(bXmTree, reinterpret_cast<ui::NMTREEVIEW&>(header).itemNew.hItem);
+        return true;
     default:
         return false;
     }
 }
 
 void CManageDlg::OnTreeKeyDown(bool bXmTree, unsigned key) {
+    if (key == ui::VK_CONTROL) {
+        OnDragControlKey();
+        return;
+    }
     ui::TreeCtrl& tree = bXmTree ? m_XmTreeCtrl : m_SbTreeCtrl;
     if (m_bBusy || tree.GetCount() == 0 || key != ui::VK_DELETE)
         return;
@@ -167,7 +174,20 @@ bool CManageDlg::PreTranslateMessage(ui::MSG& message) {
     return ui::Dialog::PreTranslateMessage(message);
 }
 
-bool CManageDlg::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM, ui::LRESULT& result) {
+bool CManageDlg::OnMessage(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam,
+                           ui::LRESULT& result) {
+    // While dragging, the pointer's moves and the button's release come to the window.
+    if (m_Drag.bDragging && (message == ui::WM_MOUSEMOVE || message == ui::WM_LBUTTONUP)) {
+        ui::Point ptScreen =
+            ClientToScreen(ui::Point{ui::GET_X_LPARAM(lParam), ui::GET_Y_LPARAM(lParam)});
+        bool bControl = (wParam & ui::MK_CONTROL) != 0;
+        if (message == ui::WM_MOUSEMOVE)
+            OnDragMove(ptScreen, bControl);
+        else
+            OnDragButtonUp(ptScreen, bControl);
+        result = 0;
+        return true;
+    }
     if (message == CFileInfoNode::GetuiGetDwgBtlInfo_Message()) {
         OvGetBtlInfoFromDwg(wParam);
         result = 0;

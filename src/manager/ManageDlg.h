@@ -12,6 +12,8 @@
 // There is at most one window, made with new by the dispatcher and kept in g_pManageDlg; its
 // close box destroys and deletes it.
 
+#include "frame/ManageGlobals.h"
+#include "manager/PasteRule.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ToolTip.h"
@@ -20,6 +22,9 @@
 #include <string>
 #include <vector>
 
+class CDrawFileStyleNode;
+class CDrawTreeFileNode;
+class CFileInfoNode;
 class CManageFileInfo;
 class CTreeDataNode;
 class CXmSbTreeNodeInfo;
@@ -27,6 +32,9 @@ class CXmSbTreeNodeInfo;
 namespace ui {
 class Menu;
 }
+
+// Why a drawing is not moved or renamed: it is open in the host.
+inline constexpr const wchar_t* kOpenDrawingRefusal = L"\n图纸%s已经打开，无法重命名\n";
 
 class CManageDlg : public ui::Dialog {
 public:
@@ -80,6 +88,38 @@ public:
         CManageDlg& m_window;
     };
 
+    // The current document locked and the window busy for the lifetime of the object: every
+    // way out of a command, early ends included, gives both back.
+    class CCommandScope {
+    public:
+        explicit CCommandScope(CManageDlg& window) : m_busy(window) {}
+
+    private:
+        CDocumentLockScope m_lock;
+        CBusyScope m_busy;
+    };
+
+    // What the next paste takes: the item that was cut, copied or dragged, kept by its folder
+    // and name (the trees' nodes are made anew by every refresh).
+    class CCopyOrCutSrcData {
+    public:
+        virtual ~CCopyOrCutSrcData() = default;
+        void Clear() {
+            m_bHasData = 0;
+            m_nSrcKind = 4;
+            m_strFolder.clear();
+            m_strName.clear();
+        }
+
+        int m_bHasData = 0;
+        int m_bCopy = 0; // 1 copy, 0 move
+        int m_nSrcKind = 4;
+        // The container's folder (kinds 0 and 1: the container itself; 2 and 3: the one that
+        // lists the type or drawing), and the type's system name or the drawing's file name.
+        std::wstring m_strFolder;
+        std::wstring m_strName;
+    };
+
     // nMode 1 manages Projects, 0 Equipments.
     CManageDlg(int nMode, ui::Window* pParent);
     ~CManageDlg() override;
@@ -111,6 +151,9 @@ public:
     const ui::ToolTipCtrl& GetToolTip() const { return m_ToolTip; }
     // 1 while a modal step of a command runs: menus, the open button and the Delete key wait.
     int Getm_bBusy() const { return m_bBusy; }
+    const CCopyOrCutSrcData& Getm_CopyOrCutSrcData() const { return m_CopyOrCutSrcData; }
+    // Whether the paste data may go onto the current selection of the tree last used.
+    bool IsPasteAllowedHere() const;
     void Setm_bBusy(int bBusy) { m_bBusy = bBusy; }
 
 protected:
@@ -180,6 +223,42 @@ private:
     void OnExport(unsigned id);
     void OnWireInformation();
 
+    // The folder the selection stands for (the target of paste and import); "" when none.
+    std::wstring TargetFolder() const;
+    // The node of the paste data, looked up in the trees' nodes; null when it is gone.
+    CTreeDataNode* FindPasteSourceNode() const;
+    // Whether the selected item is the one the paste data names.
+    bool IsSelectionPasteSource() const;
+
+    // Delete (201 and the Delete key, ManageDlgDelete.cpp).
+    void OnDeleteCommand();
+    // Whether one of the paths (files, or folders with what they hold) is open as a drawing;
+    // then the user is told with the format (naming the drawing's file name, or its path with
+    // bFullPath) and true returned.
+    bool RefuseOpenDrawings(const std::vector<std::wstring>& arrPaths, const wchar_t* strFormat,
+                            bool bFullPath = false);
+
+    // Cut, copy and paste (194-196, ManageDlgPaste.cpp).
+    void OnCutOrCopy(int bCopy);
+    void OnPasteCommand();
+    void PasteWithLabelNotesKept();
+
+    // Drag and drop between the trees (ManageDlgDrag.cpp).
+    void OnBeginDrag(bool bXmTree, ui::HTREEITEM hItem);
+    void OnDragMove(ui::Point ptScreen, bool bControl);
+    void OnDragButtonUp(ui::Point ptScreen, bool bControl);
+    void OnDragControlKey();
+
+    // Import, send to, and the drawing types (ManageDlgImport.cpp, ManageDlgTypes.cpp).
+    void OnImportContainer(int bIsXm, int bFromTemplate);
+    void OnImportDrawings(int bTypicalLibrary);
+    void ImportDrawings(int bTypicalLibrary);
+    void OnSendTo();
+    void OnAddStyle();
+    void OnDeleteStyleOnly();
+    void ModifyStyle(CDrawFileStyleNode* pStyleNode);
+    void ModifyDrawing(CDrawTreeFileNode* pDrawingNode);
+
     // Modify (203, ManageDlgModify.cpp): the guard and the full refresh, then by the selection.
     void OnModifyCommand();
     // A Project or Equipment through CModfyXmSbDlg, its folder renamed when the dialog says so.
@@ -203,6 +282,15 @@ private:
     ui::ToolTipCtrl m_ToolTip;
     int m_nSortFlag = 0;
     std::vector<std::wstring> m_arrExpandedNames;
+    CCopyOrCutSrcData m_CopyOrCutSrcData;
+    // A drag under way: the tree it started in, whether the item under the pointer takes the
+    // drop, and the window the pointer was over last.
+    struct CDragState {
+        bool bDragging = false;
+        bool bFromXmTree = false;
+        bool bCanDrop = false;
+        ui::Window* pLastWindow = nullptr;
+    } m_Drag;
     // The first line of "Data\default.dat" when the Equipments were last marked; emptied when
     // the trees are rebuilt, so that the next tick marks them again.
     std::wstring m_strLastDefaultPath;

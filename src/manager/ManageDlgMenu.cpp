@@ -60,6 +60,7 @@ void CManageDlg::OnTreeRightClick(bool bXmTree) {
                                       .empty();
     context.nWorkingMode = GetErpOrCadMode();
     context.bWebPublishing = IsWebPublishingRegistered() != 0;
+    context.bPasteAllowed = IsPasteAllowedHere();
 
     CDocumentLockScope lock;
     ui::Menu menu(ManageTreeMenuTemplate());
@@ -116,23 +117,41 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 282:
         OnExport(id);
         return true;
+    case 201:
+        OnDeleteCommand();
+        return true;
+    case 194:
+    case 195:
+        OnCutOrCopy(id == 195 ? 1 : 0);
+        return true;
+    case 196:
+        PasteWithLabelNotesKept();
+        return true;
+    case 204:
+        OnAddStyle();
+        return true;
+    case 205:
+        OnDeleteStyleOnly();
+        return true;
+    case 198:
+    case 208:
+        OnImportContainer(1, id == 208);
+        return true;
+    case 199:
+    case 209:
+        OnImportContainer(0, id == 209);
+        return true;
+    case 200:
+    case 207:
+        OnImportDrawings(id == 207);
+        return true;
+    case 197:
+        OnSendTo();
+        return true;
     case 206:
     case 213:
     case 122:
-    case 204:
-    case 205:
     case 268:
-    case 201:
-    case 194:
-    case 195:
-    case 196:
-    case 198:
-    case 208:
-    case 199:
-    case 209:
-    case 200:
-    case 207:
-    case 197:
         ReportNotYetAvailable(CommandName(id).c_str());
         return true;
     default:

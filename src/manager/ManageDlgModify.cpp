@@ -30,9 +30,9 @@ void CManageDlg::OnModifyCommand() {
     if (m_CurSelInfo.m_nSbKind == 1)
         ModifyContainer(static_cast<CXmSbTreeNodeInfo*>(m_CurSelInfo.m_pSbNode));
     else if (m_CurSelInfo.m_nSbKind == 2)
-        ReportNotYetAvailable(L"修改类型名称");
+        ModifyStyle(static_cast<CDrawFileStyleNode*>(m_CurSelInfo.m_pSbNode));
     else if (m_CurSelInfo.m_nSbKind == 3)
-        ReportNotYetAvailable(L"文件信息修改");
+        ModifyDrawing(static_cast<CDrawTreeFileNode*>(m_CurSelInfo.m_pSbNode));
 }
 
 void CManageDlg::ModifyContainer(CXmSbTreeNodeInfo* pNode) {

@@ -73,6 +73,8 @@ int CManageDlg::LoadManageFile(const std::wstring& strPath, int nMode) {
     if (!pRecord->SetPrimerInfoByInputManageFilePathName(strPath))
         return 0;
     ReplaceRootNode(std::make_unique<CXmSbTreeNodeInfo>(pRecord.release()));
+    // What was cut or copied belonged to the records just replaced.
+    m_CopyOrCutSrcData.Clear();
     m_pRootNode->Getm_pXmSbInfo()->SearchVaildChildXmSbOneLevel(1);
     std::wstring strFolder = CEditOprt::GetParentPath(strPath);
     if (!strFolder.empty()) {

@@ -94,8 +94,7 @@ int TreeMenuItemState(unsigned id, const CTreeMenuContext& c) {
             return EnabledIf(c.bHasXmNode && !c.bXmNodeIsRoot);
         return EnabledIf(c.bHasSbNode && (c.bProjectMode || c.nSbKind == 3));
     case 196:
-        // Paste has no source to paste from until the tree operations are there.
-        return kMenuItemGrayed;
+        return EnabledIf(c.bPasteAllowed);
     case 198:
     case 208:
         return EnabledIf(c.bXmTree && c.bHasXmNode);

@@ -17,6 +17,7 @@ struct CTreeMenuContext {
     bool bStyleHasFiles = true; // the selected drawing type holds drawings
     int nWorkingMode = 0;       // 0 plain, 1 "Erp", 2 "BSF"
     bool bWebPublishing = false;
+    bool bPasteAllowed = false; // the paste data may go onto the selection (PasteRule.h)
 };
 
 inline constexpr int kMenuItemEnabled = 0;

@@ -1,6 +1,7 @@
 // The management window through the real toolkit, on the demo installation's sample Project
 // (made by the build's generator into a temporary installation): the trees as widgets, a
-// drawing's preview, the context menu's command, and a screenshot of the window.
+// drawing's preview, the context menu's command, a screenshot of the window, and a drawing
+// dragged onto another Equipment with the real pointer.
 
 #include "DesktopTest.h"
 
@@ -11,9 +12,11 @@
 #include "platform/cad/Host.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/wx/Convert.h"
+#include "platform/ui/wx/Screenshot.h"
 #include "support/TestSupport.h"
 
 #include <wx/treectrl.h>
+#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -78,4 +81,67 @@ TEST_F(ManageWindowOnTheDesktop, TheSampleProjectShowsInTheWidgets) {
     Screenshot(*Backend().WidgetOf(window), "manage-window");
     CloseManageDlg();
     EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+namespace {
+
+// The widget's item with that text below `parent` (searched depth first), or an invalid id.
+wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxString& text) {
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+         child = tree.GetNextChild(parent, cookie)) {
+        if (tree.GetItemText(child) == text)
+            return child;
+        if (wxTreeItemId found = FindWidgetItem(tree, child, text); found.IsOk())
+            return found;
+    }
+    return {};
+}
+
+wxPoint ItemCentre(wxTreeCtrl& tree, wxTreeItemId item) {
+    tree.EnsureVisible(item);
+    ui::desk::Settle();
+    wxRect rect;
+    tree.GetBoundingRect(item, rect, true);
+    return tree.ClientToScreen(wxPoint(rect.x + 4, rect.y + rect.height / 2));
+}
+
+} // namespace
+
+TEST_F(ManageWindowOnTheDesktop, ADrawingDraggedOntoAnotherEquipmentMovesThere) {
+    XmManageCommand();
+    auto* window = dynamic_cast<CManageDlg*>(g_pManageDlg);
+    ASSERT_NE(window, nullptr);
+    auto* content = WidgetOf<wxTreeCtrl>(*window, CManageDlg::IDC_SB_TREE);
+    ASSERT_NE(content, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return content->GetCount() == window->GetSbTreeCtrl().GetCount(); }));
+    ASSERT_EQ(
+        ui::ApplyAction(*window, ui::act::Expand(CManageDlg::IDC_SB_TREE, L"1号主变保护柜|原理图")),
+        L"");
+    ui::desk::Settle();
+    wxTreeItemId dragged = FindWidgetItem(*content, content->GetRootItem(), "B1-02.dwg");
+    wxTreeItemId target = FindWidgetItem(*content, content->GetRootItem(), "2号主变保护柜");
+    ASSERT_TRUE(dragged.IsOk());
+    ASSERT_TRUE(target.IsOk());
+    wxPoint from = ItemCentre(*content, dragged);
+    wxPoint to = ItemCentre(*content, target);
+
+    wxUIActionSimulator user;
+    user.MouseMove(from);
+    ui::desk::Settle();
+    user.MouseDown();
+    ui::desk::Settle();
+    for (int step = 1; step <= 5; ++step) {
+        user.MouseMove(from + (to - from) * step / 5);
+        ui::desk::Settle();
+    }
+    EXPECT_EQ(Backend().GetDragFeedback().cursor, ui::IDC_ARROW) << "a drawing may go there";
+    EXPECT_TRUE(Backend().GetDragFeedback().active);
+    user.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return !Backend().GetDragFeedback().active; }));
+
+    std::wstring project = L"Projects\\某220kV变电站扩建工程\\";
+    EXPECT_FALSE(installation.Exists(project + L"1号主变保护柜\\B1-02.dwg"));
+    EXPECT_TRUE(installation.Exists(project + L"2号主变保护柜\\B1-02.dwg"));
+    CloseManageDlg();
 }

@@ -1,0 +1,80 @@
+// Dragging items between the window's trees: copying with Ctrl, moving when Ctrl is let go
+// before the button, the pointer's shapes, and drags that end where nothing may be dropped.
+
+#include "TreeOperations.h"
+
+#include "platform/ui/ImageList.h"
+#include "platform/ui/UserActions.h"
+
+using namespace ovtest;
+using namespace ui::act;
+
+namespace {
+
+class TreeDrag : public TreeOperations {
+protected:
+    // The pointer over an item of a tree, in the window's client coordinates (and there on
+    // the screen).
+    ui::LPARAM PointerOver(CManageDlg* window, ui::TreeCtrl& tree, const std::wstring& item) {
+        ui::HTREEITEM found = nullptr;
+        EXPECT_TRUE(ui::FindTreeItem(tree, item, found)) << item;
+        tree.EnsureVisible(found);
+        ui::Rect label;
+        tree.GetItemRect(found, &label, true);
+        ui::Point screen = tree.ClientToScreen({label.left + 2, label.top + label.Height() / 2});
+        Backend().SetCursorPos(screen);
+        ui::Point client = window->ScreenToClient(screen);
+        return ui::MAKELPARAM(client.x, client.y);
+    }
+    const ui::LocalBackend::DragFeedback& Feedback() { return Backend().GetDragFeedback(); }
+};
+
+} // namespace
+
+TEST_F(TreeDrag, CtrlCopiesAndLettingGoOfCtrlBeforeTheButtonMoves) {
+    CManageDlg* window = Open(L"XMMANAGE");
+    Act(window, Drag(125, L"N|屏面布置图|01-A.dwg", 125, L"R", true));
+    EXPECT_TRUE(installation.Exists(L"P\\N\\01-A.dwg"));
+    EXPECT_TRUE(installation.Exists(L"P\\R\\01-A.dwg"));
+    EXPECT_FALSE(Feedback().active);
+
+    ui::TreeCtrl& tree = window->GetSbTreeCtrl();
+    ui::HTREEITEM dragged = nullptr;
+    ASSERT_TRUE(ui::FindTreeItem(tree, L"N|屏面布置图|02-X.dwg", dragged));
+    ASSERT_EQ(ui::gesture::BeginDrag(tree, dragged), window);
+    EXPECT_TRUE(Feedback().active);
+    EXPECT_EQ(Feedback().text, L"02-X.dwg");
+    EXPECT_EQ(Feedback().icon, ui::icon::kDrawing);
+    window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON | ui::MK_CONTROL,
+                        PointerOver(window, tree, L"R"));
+    EXPECT_EQ(Feedback().cursor, 115) << "the copy cursor";
+    EXPECT_EQ(tree.GetDropHilightItem(), tree.GetSelectedItem());
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"R");
+    window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON, PointerOver(window, tree, L"R"));
+    EXPECT_EQ(Feedback().cursor, ui::IDC_ARROW);
+    window->SendMessage(ui::WM_LBUTTONUP, 0, PointerOver(window, tree, L"R"));
+    EXPECT_FALSE(installation.Exists(L"P\\N\\02-X.dwg")) << "moved: Ctrl was up at the end";
+    EXPECT_TRUE(installation.Exists(L"P\\R\\02-X.dwg"));
+    EXPECT_EQ(tree.GetDropHilightItem(), nullptr);
+    EXPECT_EQ(Feedback().cursor, ui::kCursorNone);
+    EXPECT_EQ(window->Getm_CopyOrCutSrcData().m_bHasData, 0);
+}
+
+TEST_F(TreeDrag, ADragThatEndsWhereNothingMayGoForgetsTheItem) {
+    CManageDlg* window = Open(L"XMMANAGE");
+    ui::TreeCtrl& tree = window->GetSbTreeCtrl();
+    ui::HTREEITEM dragged = nullptr;
+    ASSERT_TRUE(ui::FindTreeItem(tree, L"N|原理图", dragged));
+    ui::gesture::BeginDrag(tree, dragged);
+    window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON,
+                        PointerOver(window, tree, L"N|屏面布置图|01-A.dwg"));
+    EXPECT_EQ(Feedback().cursor, ui::IDC_NO) << "a type does not go onto a drawing";
+    window->SendMessage(ui::WM_LBUTTONUP, 0, PointerOver(window, tree, L"N|屏面布置图|01-A.dwg"));
+    EXPECT_EQ(window->Getm_CopyOrCutSrcData().m_bHasData, 0);
+    EXPECT_EQ(Listed(L"P\\N\\N.prj").back(), L"YL: 011-E.dwg<>");
+
+    Act(window, Drag(124, L"P", 125, L"N"));
+    EXPECT_EQ(window->Getm_CopyOrCutSrcData().m_bHasData, 0) << "the open Project is not dragged";
+    EXPECT_FALSE(Feedback().active);
+    EXPECT_TRUE(Backend().Faults().empty());
+}
