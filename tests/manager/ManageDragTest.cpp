@@ -3,6 +3,8 @@
 
 #include "TreeOperations.h"
 
+#include "drawing/EditOprt.h"
+#include "platform/text/WideString.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/UserActions.h"
 
@@ -21,7 +23,8 @@ protected:
         tree.EnsureVisible(found);
         ui::Rect label;
         tree.GetItemRect(found, &label, true);
-        ui::Point screen = tree.ClientToScreen({label.left + 2, label.top + label.Height() / 2});
+        ui::Point screen =
+            tree.ClientToScreen(ui::Point{label.left + 2, label.top + label.Height() / 2});
         Backend().SetCursorPos(screen);
         ui::Point client = window->ScreenToClient(screen);
         return ui::MAKELPARAM(client.x, client.y);
@@ -33,31 +36,36 @@ protected:
 
 TEST_F(TreeDrag, CtrlCopiesAndLettingGoOfCtrlBeforeTheButtonMoves) {
     CManageDlg* window = Open(L"XMMANAGE");
-    Act(window, Drag(125, L"N|屏面布置图|01-A.dwg", 125, L"R", true));
-    EXPECT_TRUE(installation.Exists(L"P\\N\\01-A.dwg"));
-    EXPECT_TRUE(installation.Exists(L"P\\R\\01-A.dwg"));
-    EXPECT_FALSE(Feedback().active);
-
     ui::TreeCtrl& tree = window->GetSbTreeCtrl();
-    ui::HTREEITEM dragged = nullptr;
-    ASSERT_TRUE(ui::FindTreeItem(tree, L"N|屏面布置图|02-X.dwg", dragged));
-    ASSERT_EQ(ui::gesture::BeginDrag(tree, dragged), window);
-    EXPECT_TRUE(Feedback().active);
-    EXPECT_EQ(Feedback().text, L"02-X.dwg");
-    EXPECT_EQ(Feedback().icon, ui::icon::kDrawing);
-    window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON | ui::MK_CONTROL,
-                        PointerOver(window, tree, L"R"));
-    EXPECT_EQ(Feedback().cursor, 115) << "the copy cursor";
-    EXPECT_EQ(tree.GetDropHilightItem(), tree.GetSelectedItem());
-    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"R");
-    window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON, PointerOver(window, tree, L"R"));
-    EXPECT_EQ(Feedback().cursor, ui::IDC_ARROW);
-    window->SendMessage(ui::WM_LBUTTONUP, 0, PointerOver(window, tree, L"R"));
+    // The pointer goes where the target is once the drag has begun (beginning it shows the
+    // dragged item, which may scroll the tree).
+    auto drag = [&](const std::wstring& item, unsigned keysMoving, unsigned keysUp) {
+        ui::HTREEITEM dragged = nullptr;
+        ASSERT_TRUE(ui::FindTreeItem(tree, item, dragged));
+        ASSERT_EQ(ui::gesture::BeginDrag(tree, dragged), window);
+        EXPECT_TRUE(Feedback().active);
+        EXPECT_EQ(Feedback().text, CEditOprt::GetLastPathItem(text::ReplaceAll(item, L"|", L"\\")));
+        EXPECT_EQ(Feedback().icon, ui::icon::kDrawing);
+        window->SendMessage(ui::WM_MOUSEMOVE, ui::MK_LBUTTON | keysMoving,
+                            PointerOver(window, tree, L"R"));
+        EXPECT_EQ(Feedback().cursor, keysMoving ? 115 : ui::IDC_ARROW);
+        EXPECT_EQ(tree.GetDropHilightItem(), tree.GetSelectedItem());
+        EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"R");
+        window->SendMessage(ui::WM_LBUTTONUP, keysUp, PointerOver(window, tree, L"R"));
+        EXPECT_FALSE(Feedback().active);
+        EXPECT_EQ(Feedback().cursor, ui::kCursorNone);
+        EXPECT_EQ(tree.GetDropHilightItem(), nullptr);
+    };
+    drag(L"N|屏面布置图|01-A.dwg", ui::MK_CONTROL, ui::MK_CONTROL);
+    EXPECT_TRUE(installation.Exists(L"P\\N\\01-A.dwg"));
+    EXPECT_TRUE(installation.Exists(L"P\\R\\01-A.dwg")) << "copied";
+
+    drag(L"N|屏面布置图|02-X.dwg", ui::MK_CONTROL, 0);
     EXPECT_FALSE(installation.Exists(L"P\\N\\02-X.dwg")) << "moved: Ctrl was up at the end";
     EXPECT_TRUE(installation.Exists(L"P\\R\\02-X.dwg"));
-    EXPECT_EQ(tree.GetDropHilightItem(), nullptr);
-    EXPECT_EQ(Feedback().cursor, ui::kCursorNone);
     EXPECT_EQ(window->Getm_CopyOrCutSrcData().m_bHasData, 0);
+    EXPECT_EQ(Listed(L"P\\R\\R.prj"),
+              (std::vector<std::wstring>{L": 01-A.dwg<>", L": 02-X.dwg<>", L"YL: r1.dwg<>"}));
 }
 
 TEST_F(TreeDrag, ADragThatEndsWhereNothingMayGoForgetsTheItem) {

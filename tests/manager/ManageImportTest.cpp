@@ -61,7 +61,7 @@ TEST_F(TreeOperations, DrawingsImportedIntoATypeLeaveOutNamesOfOtherTypes) {
     EXPECT_EQ(Backend().FileRequests().back().title, L"选择导入的文件");
     EXPECT_EQ(LastBox().text, L"在类型“屏面布置图”下,存在同名文件“原理1.dwg”不能导入本类型");
     EXPECT_EQ(Content(L"P\\N\\新.dwg"), "new");
-    EXPECT_EQ(Content(L"P\\N\\原理1.dwg"), "原理1.dwg") << "not replaced";
+    EXPECT_EQ(Content(L"P\\N\\原理1.dwg"), Cp936(L"原理1.dwg")) << "not replaced";
     EXPECT_EQ(Listed(L"P\\N\\N.prj").back(), L"YL: 新.dwg<>");
 }
 

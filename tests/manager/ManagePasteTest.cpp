@@ -94,7 +94,7 @@ TEST_F(TreeOperations, ATypeCutOntoAnotherTypeOfItsContainerMovesRecordsOnly) {
         (std::vector<std::wstring>{L": 图1.dwg<>", L"PM: 01-A.dwg<>", L"PM: 02-X.dwg<>",
                                    L"PM: 03-B.dwg<>", L"PM: 04-C.dwg<>", L"PM: 010-D.dwg<>",
                                    L"PM: 原理1.dwg<>", L"PM: 说明.dwg<>", L"PM: 011-E.dwg<>"}));
-    EXPECT_EQ(Content(L"P\\N\\说明.dwg"), "说明.dwg");
+    EXPECT_EQ(Content(L"P\\N\\说明.dwg"), Cp936(L"说明.dwg"));
     EXPECT_EQ(window->Getm_CopyOrCutSrcData().m_bHasData, 0) << "a move is pasted once";
     ui::HTREEITEM item = nullptr;
     EXPECT_TRUE(ui::FindTreeItem(window->GetSbTreeCtrl(), L"N|屏面布置图|011-E.dwg", item));

@@ -76,12 +76,17 @@ int CDrawTreeFileNode::DeleteTreeNode(CDrawTreeFileNode* pNode, int bDeleteDataN
     CDrawFileStyleNode* pParent = pNode ? pNode->m_pParentNode : nullptr;
     if (!pParent)
         return 0;
-    pNode->DeleteTreeItem();
-    CFileInfoNode* pRecord = pNode->m_pFileInfoNode;
+    pNode->MoveSelectionAway();
+    // The node leaves its parent first and is destroyed on the way out.
     auto& siblings = pParent->m_FileNodeArray;
-    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
-                                  [pNode](const auto& p) { return p.get() == pNode; }),
-                   siblings.end()); // destroys the node
+    auto found = std::find_if(siblings.begin(), siblings.end(),
+                              [pNode](const auto& p) { return p.get() == pNode; });
+    if (found == siblings.end())
+        return 0;
+    std::unique_ptr<CDrawTreeFileNode> pGone = std::move(*found);
+    siblings.erase(found);
+    pGone->DeleteTreeItem();
+    CFileInfoNode* pRecord = pGone->m_pFileInfoNode;
     if (bDeleteDataNode && pRecord)
         pRecord->DeleteTreeDataNode();
     return 1;
@@ -91,15 +96,22 @@ int CDrawFileStyleNode::DeleteTreeNode(CDrawFileStyleNode* pNode, int bDeleteDat
     CXmSbTreeNodeInfo* pParent = pNode ? pNode->m_pParentNode : nullptr;
     if (!pParent)
         return 0;
-    // The items go without a look at the records: a caller may have changed them already.
+    pNode->MoveSelectionAway();
     for (const auto& pFileNode : pNode->m_FileNodeArray)
-        pFileNode->DeleteTreeItem();
-    pNode->DeleteTreeItem();
-    CFileStyleNodeInfo* pRecord = pNode->m_pFileStyleNodeInfo;
+        pFileNode->MoveSelectionAway();
+    // The node leaves its container first and is destroyed on the way out. The items go
+    // without a look at the records: a caller may have changed them already.
     auto& siblings = pParent->m_StyleNodeArray;
-    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
-                                  [pNode](const auto& p) { return p.get() == pNode; }),
-                   siblings.end()); // destroys the node
+    auto found = std::find_if(siblings.begin(), siblings.end(),
+                              [pNode](const auto& p) { return p.get() == pNode; });
+    if (found == siblings.end())
+        return 0;
+    std::unique_ptr<CDrawFileStyleNode> pGone = std::move(*found);
+    siblings.erase(found);
+    for (const auto& pFileNode : pGone->m_FileNodeArray)
+        pFileNode->DeleteTreeItem();
+    pGone->DeleteTreeItem();
+    CFileStyleNodeInfo* pRecord = pGone->m_pFileStyleNodeInfo;
     if (bDeleteDataNode && pRecord && pRecord->Getm_pManageFileInfo())
         pRecord->Getm_pManageFileInfo()->DeleteStyleNode(pRecord);
     return 1;

@@ -66,3 +66,20 @@ void CTreeDataNode::DeleteTreeItem() {
         GetTreeCtrl()->DeleteItem(hItem);
     m_hTreeItem = nullptr;
 }
+
+void CTreeDataNode::MoveSelectionAway() {
+    ui::TreeCtrl* pTree = GetTreeCtrl();
+    ui::HTREEITEM hItem = GetTreeItem();
+    if (!hItem)
+        return;
+    for (ui::HTREEITEM hWalk = pTree->GetSelectedItem(); hWalk; hWalk = pTree->GetParentItem(hWalk))
+        if (hWalk == hItem) {
+            ui::HTREEITEM hBeside = pTree->GetNextSiblingItem(hItem);
+            if (!hBeside)
+                hBeside = pTree->GetPrevSiblingItem(hItem);
+            if (!hBeside)
+                hBeside = pTree->GetParentItem(hItem);
+            pTree->SelectItem(hBeside);
+            return;
+        }
+}

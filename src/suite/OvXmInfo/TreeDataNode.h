@@ -56,6 +56,11 @@ public:
                                    int nSelectedImage, ui::HTREEITEM hParent, ui::HTREEITEM hAfter);
     // Deletes the node's item (and the items below it); nothing when it has none.
     void DeleteTreeItem();
+    // When the node's item or one below it is selected, selects the item beside it (the next,
+    // else the previous, else the parent) while the records still match the items, so that
+    // the window's answer to the selection change finds nothing to rebuild; a node about to go
+    // calls it before it changes anything.
+    void MoveSelectionAway();
 
 protected:
     // The kind is fixed when the node is made: a record's kind never changes, and asking a

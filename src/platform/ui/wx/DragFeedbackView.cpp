@@ -14,6 +14,7 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/toplevel.h>
 
 namespace ui::desk {
 
@@ -48,7 +49,12 @@ void DesktopBackend::BeginDragImage(const std::wstring& text, const std::wstring
         m_dragPicture->Destroy();
     LocalBackend::BeginDragImage(text, icon, hotSpot, screen);
     m_dragHotSpot = hotSpot;
-    auto* picture = new wxPopupWindow(wxTheApp->GetTopWindow(), wxBORDER_SIMPLE);
+    // The picture belongs to the window the drag started in (the one with the focus).
+    wxWindow* focus = wxWindow::FindFocus();
+    wxWindow* owner = focus ? wxGetTopLevelParent(focus) : wxTheApp->GetTopWindow();
+    if (!owner)
+        return;
+    auto* picture = new wxPopupWindow(owner, wxBORDER_SIMPLE);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticBitmap(picture, wxID_ANY, DrawIcon(icon, wxSize(16, 16))), 0,
              wxALIGN_CENTER_VERTICAL | wxALL, 1);
