@@ -11,6 +11,7 @@
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmComonPar.h"
 
+#include <map>
 #include <set>
 
 namespace {
@@ -142,27 +143,32 @@ int ApplyRenumbering(const std::vector<CFileInfoNode*>& arrFiles,
             arrPlan.resize(i);
             break;
         }
-    // A target that a file outside the plan holds ends the walk before it.
+    // A target that a file outside the plan holds ends the walk before it. Paths are looked
+    // up by their folded spelling, as the file system compares them.
+    std::map<std::wstring, size_t> arrFromIndex;
+    for (size_t i = 0; i < arrPlan.size(); ++i)
+        arrFromIndex.emplace(text::FoldCase(arrPlan[i].strFrom), i);
     size_t nRefused = arrPlan.size();
-    for (bool bCut = true; bCut;) {
-        bCut = false;
-        for (size_t i = 0; i < nRefused && !bCut; ++i) {
-            if (!fs::Exists(arrPlan[i].strTo))
-                continue;
-            bool bHeldByPlan = false;
-            for (size_t j = 0; j < nRefused && !bHeldByPlan; ++j)
-                bHeldByPlan = text::EqualsNoCase(arrPlan[j].strFrom, arrPlan[i].strTo);
-            if (!bHeldByPlan) {
-                nRefused = i;
-                bCut = true;
-            }
+    for (size_t i = 0; i < nRefused; ++i) {
+        if (!fs::Exists(arrPlan[i].strTo))
+            continue;
+        auto holder = arrFromIndex.find(text::FoldCase(arrPlan[i].strTo));
+        if (holder == arrFromIndex.end() || holder->second >= nRefused) {
+            // A cut may leave an earlier target held by a drawing that no longer moves: the
+            // walk is looked at again from its start.
+            nRefused = i;
+            i = static_cast<size_t>(-1);
         }
     }
 
+    // Which pending drawing holds a path now (folded), and the drawings still to rename in
+    // walk order.
+    std::map<std::wstring, size_t> arrHolder;
     std::vector<std::wstring> arrCurrent;
     std::vector<size_t> arrPending;
     for (size_t i = 0; i < nRefused; ++i) {
         arrCurrent.push_back(arrPlan[i].strFrom);
+        arrHolder[text::FoldCase(arrPlan[i].strFrom)] = i;
         arrPending.push_back(i);
     }
     int nRenamed = 0;
@@ -170,24 +176,21 @@ int ApplyRenumbering(const std::vector<CFileInfoNode*>& arrFiles,
     bool bFailed = false;
     while (!arrPending.empty() && !bFailed) {
         size_t nFree = arrPending.size();
-        for (size_t k = 0; k < arrPending.size() && nFree == arrPending.size(); ++k) {
-            bool bTaken = false;
-            for (size_t m : arrPending)
-                bTaken =
-                    bTaken || (m != arrPending[k] &&
-                               text::EqualsNoCase(arrCurrent[m], arrPlan[arrPending[k]].strTo));
-            if (!bTaken)
+        for (size_t k = 0; k < arrPending.size() && nFree == arrPending.size(); ++k)
+            if (!arrHolder.count(text::FoldCase(arrPlan[arrPending[k]].strTo)))
                 nFree = k;
-        }
         if (nFree == arrPending.size()) {
             // Every target is still held by another drawing of the plan: one of them is
             // parked on a free name, which frees its place.
             size_t nParked = arrPending.front();
             std::wstring strParked = ParkingPath(arrPlan[nParked].strFrom);
-            if (!g_XmComonPar.RenameByShFileOperat(arrCurrent[nParked], strParked, pOwner))
+            if (!g_XmComonPar.RenameByShFileOperat(arrCurrent[nParked], strParked, pOwner)) {
                 bFailed = true;
-            else
+            } else {
+                arrHolder.erase(text::FoldCase(arrCurrent[nParked]));
+                arrHolder[text::FoldCase(strParked)] = nParked;
                 arrCurrent[nParked] = strParked;
+            }
             continue;
         }
         size_t nIndex = arrPending[nFree];
@@ -196,6 +199,7 @@ int ApplyRenumbering(const std::vector<CFileInfoNode*>& arrFiles,
             bFailed = true;
             break;
         }
+        arrHolder.erase(text::FoldCase(arrCurrent[nIndex]));
         rename.pFile->Setm_strFileName(rename.strNewName);
         if (CFileStyleNodeInfo* pStyle = rename.pFile->Getm_pStyleNode())
             arrWrite.insert(pStyle->Getm_pManageFileInfo());
