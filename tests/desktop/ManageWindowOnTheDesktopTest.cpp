@@ -120,7 +120,8 @@ TEST_F(ManageWindowOnTheDesktop, ADrawingDraggedOntoAnotherEquipmentMovesThere) 
         L"");
     ui::desk::Settle();
     wxTreeItemId dragged = FindWidgetItem(*content, content->GetRootItem(), "B1-02.dwg");
-    wxTreeItemId target = FindWidgetItem(*content, content->GetRootItem(), "2号主变保护柜");
+    wxTreeItemId target =
+        FindWidgetItem(*content, content->GetRootItem(), wxString(L"2号主变保护柜"));
     ASSERT_TRUE(dragged.IsOk());
     ASSERT_TRUE(target.IsOk());
     wxPoint from = ItemCentre(*content, dragged);
