@@ -24,7 +24,6 @@
 
 class CDrawFileStyleNode;
 class CDrawTreeFileNode;
-class CFileInfoNode;
 class CManageFileInfo;
 class CTreeDataNode;
 class CXmSbTreeNodeInfo;
@@ -283,11 +282,10 @@ private:
     int m_nSortFlag = 0;
     std::vector<std::wstring> m_arrExpandedNames;
     CCopyOrCutSrcData m_CopyOrCutSrcData;
-    // A drag under way: the tree it started in, whether the item under the pointer takes the
-    // drop, and the window the pointer was over last.
+    // A drag under way: whether the item under the pointer takes the drop, and the window the
+    // pointer was over last.
     struct CDragState {
         bool bDragging = false;
-        bool bFromXmTree = false;
         bool bCanDrop = false;
         ui::Window* pLastWindow = nullptr;
     } m_Drag;

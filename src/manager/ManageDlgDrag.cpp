@@ -36,7 +36,6 @@ void CManageDlg::OnBeginDrag(bool bXmTree, ui::HTREEITEM hItem) {
     backend.BeginDragImage(tree.GetItemText(hItem), strIcon, {8, 8}, backend.GetCursorPos());
     m_Drag = {};
     m_Drag.bDragging = true;
-    m_Drag.bFromXmTree = bXmTree;
 }
 
 void CManageDlg::OnDragMove(ui::Point ptScreen, bool bControl) {

@@ -41,8 +41,7 @@ void CManageDlg::ModifyContainer(CXmSbTreeNodeInfo* pNode) {
     std::wstring strOldFolder = pFile->Getm_StrFullPathName();
     std::wstring strNewFolder;
     {
-        CBusyScope busy(*this);
-        CDocumentLockScope lock;
+        CCommandScope scope(*this);
         std::wstring strNewName;
         {
             CModuleResourceScope resources;
