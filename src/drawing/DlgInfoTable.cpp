@@ -43,7 +43,8 @@ bool CDlgInfoTable::OnInitDialog() {
     SetIcon(IDI_OVMANAGE, true);
     m_editor.SetListCtrl(&m_List);
     m_List.SetComboColumns({1});
-    m_editor.SetExplainInfoArray(infotable::BuildEntries(m_pManageFileInfo->Getm_ExplainInfoArray()));
+    m_editor.SetExplainInfoArray(
+        infotable::BuildEntries(m_pManageFileInfo->Getm_ExplainInfoArray()));
     m_editor.Fill();
     GetDlgItem(ui::IDOK)->SetFocus();
     return false; // the focus is set
@@ -97,12 +98,13 @@ bool CDlgInfoTable::WriteDescription() {
     // The record in memory stays what the file holds, and no table is drawn from values that
     // are nowhere stored.
     description = previous;
-    ui::MessageBox(this,
-                   text::Format(L"%s管理文件“%s”不能写入：%s。",
-                                m_pManageFileInfo->Getm_IsXmManageFile() ? L"项目" : L"设备",
-                                m_pManageFileInfo->Getm_StrManageFilePathName(),
-                                CEditOprt::WriteFailureReason(m_pManageFileInfo->Getm_nLastWriteError())),
-                   L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::MessageBox(
+        this,
+        text::Format(L"%s管理文件“%s”不能写入：%s。",
+                     m_pManageFileInfo->Getm_IsXmManageFile() ? L"项目" : L"设备",
+                     m_pManageFileInfo->Getm_StrManageFilePathName(),
+                     CEditOprt::WriteFailureReason(m_pManageFileInfo->Getm_nLastWriteError())),
+        L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
     return false;
 }
 

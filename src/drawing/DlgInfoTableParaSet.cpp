@@ -81,7 +81,8 @@ void CDlgInfoTableParaSet::OnOK() {
     for (const auto& [id, member] : kFields)
         if (!ParseNumber(GetDlgItemText(id), read.*member)) {
             // Every number is taken, but text that is none would silently become 0.
-            ui::MessageBox(this, L"请输入一个数。", L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+            ui::MessageBox(this, L"请输入一个数。", L"Tessaline",
+                           ui::MB_OK | ui::MB_ICONEXCLAMATION);
             GetDlgItem(id)->SetFocus();
             return;
         }

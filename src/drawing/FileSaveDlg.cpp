@@ -26,34 +26,34 @@ ui::DialogTemplate FileSaveTemplate() {
     constexpr unsigned kTreeStyle =
         ui::TVS_HASBUTTONS | ui::TVS_HASLINES | ui::TVS_LINESATROOT | ui::TVS_SHOWSELALWAYS;
     constexpr unsigned kReadOnly = ui::ES_READONLY;
-    return {D::IDD,
-            L"保存文件",
-            416,
-            222,
-            0,
-            {{D::IDC_XM_TREE, ControlKind::Tree, L"", 7, 7, 120, 150, kTreeStyle},
-             {D::IDC_SB_TREE, ControlKind::Tree, L"", 133, 7, 180, 150, kTreeStyle},
-             {D::IDC_SAVE_TO_GROUP, ControlKind::GroupBox, L"保存到", 319, 3, 90, 118},
-             {D::IDC_KIND_XM, ControlKind::RadioButton, L"项目", 327, 16, 36, 10},
-             {D::IDC_KIND_SB, ControlKind::RadioButton, L"设备", 367, 16, 36, 10},
-             {ui::IDC_STATIC, ControlKind::Static, L"属于", 327, 32, 74, 9},
-             {D::IDC_OWNER_NAME, ControlKind::Edit, L"", 327, 42, 74, 13, kReadOnly},
-             {ui::IDC_STATIC, ControlKind::Static, L"存放路径", 327, 60, 74, 9},
-             {D::IDC_SAVE_PATH, ControlKind::Edit, L"", 327, 70, 74, 44,
-              kReadOnly | ui::ES_MULTILINE},
-             {ui::IDOK, ControlKind::PushButton, L"保 存", 319, 181, 90, 15, ui::BS_DEFPUSHBUTTON},
-             {ui::IDCANCEL, ControlKind::PushButton, L"取 消", 319, 200, 90, 15},
-             {ui::IDC_STATIC, ControlKind::Static, L"文件名称:", 7, 166, 40, 9},
-             {D::IDC_FILE_NAME, ControlKind::Edit, L"", 50, 164, 140, 13},
-             {D::IDC_DRAWING_NAME, ControlKind::PushButton, L"图样名称", 196, 163, 51, 15},
-             {ui::IDC_STATIC, ControlKind::Static, L"文件备注:", 7, 184, 40, 9},
-             {D::IDC_REMARK, ControlKind::Edit, L"", 50, 182, 197, 13},
-             {D::IDC_OTHER_STYLE, ControlKind::CheckBox, L"选择其它类型", 7, 202, 62, 10},
-             {ui::IDC_STATIC, ControlKind::Static, L"类型:", 72, 202, 22, 9},
-             {D::IDC_STYLE, ControlKind::Edit, L"", 96, 200, 125, 13, kReadOnly},
-             {D::IDC_CHOOSE_STYLE, ControlKind::PushButton, L">>", 225, 200, 22, 13},
-             {D::IDC_STYLE_COMBO, ControlKind::ComboBox, L"", 96, 200, 151, 100,
-              ui::CBS_DROPDOWNLIST}}};
+    return {
+        D::IDD,
+        L"保存文件",
+        416,
+        222,
+        0,
+        {{D::IDC_XM_TREE, ControlKind::Tree, L"", 7, 7, 120, 150, kTreeStyle},
+         {D::IDC_SB_TREE, ControlKind::Tree, L"", 133, 7, 180, 150, kTreeStyle},
+         {D::IDC_SAVE_TO_GROUP, ControlKind::GroupBox, L"保存到", 319, 3, 90, 118},
+         {D::IDC_KIND_XM, ControlKind::RadioButton, L"项目", 327, 16, 36, 10},
+         {D::IDC_KIND_SB, ControlKind::RadioButton, L"设备", 367, 16, 36, 10},
+         {ui::IDC_STATIC, ControlKind::Static, L"属于", 327, 32, 74, 9},
+         {D::IDC_OWNER_NAME, ControlKind::Edit, L"", 327, 42, 74, 13, kReadOnly},
+         {ui::IDC_STATIC, ControlKind::Static, L"存放路径", 327, 60, 74, 9},
+         {D::IDC_SAVE_PATH, ControlKind::Edit, L"", 327, 70, 74, 44, kReadOnly | ui::ES_MULTILINE},
+         {ui::IDOK, ControlKind::PushButton, L"保 存", 319, 181, 90, 15, ui::BS_DEFPUSHBUTTON},
+         {ui::IDCANCEL, ControlKind::PushButton, L"取 消", 319, 200, 90, 15},
+         {ui::IDC_STATIC, ControlKind::Static, L"文件名称:", 7, 166, 40, 9},
+         {D::IDC_FILE_NAME, ControlKind::Edit, L"", 50, 164, 140, 13},
+         {D::IDC_DRAWING_NAME, ControlKind::PushButton, L"图样名称", 196, 163, 51, 15},
+         {ui::IDC_STATIC, ControlKind::Static, L"文件备注:", 7, 184, 40, 9},
+         {D::IDC_REMARK, ControlKind::Edit, L"", 50, 182, 197, 13},
+         {D::IDC_OTHER_STYLE, ControlKind::CheckBox, L"选择其它类型", 7, 202, 62, 10},
+         {ui::IDC_STATIC, ControlKind::Static, L"类型:", 72, 202, 22, 9},
+         {D::IDC_STYLE, ControlKind::Edit, L"", 96, 200, 125, 13, kReadOnly},
+         {D::IDC_CHOOSE_STYLE, ControlKind::PushButton, L">>", 225, 200, 22, 13},
+         {D::IDC_STYLE_COMBO, ControlKind::ComboBox, L"", 96, 200, 151, 100,
+          ui::CBS_DROPDOWNLIST}}};
 }
 
 CXmSbTreeNodeInfo* AsContainer(CTreeDataNode* pNode, int nKind) {
@@ -333,7 +333,8 @@ void CFileSaveDlg::GiveTreesBack() {
     m_bTreesTaken = false;
     // The management window's trees are the library's again, whichever way the dialog ends;
     // without a window the library forgets the trees altogether.
-    bool bWindowOpen = ui::FindWindowW(nullptr, L"项目管理") || ui::FindWindowW(nullptr, L"设备管理");
+    bool bWindowOpen =
+        ui::FindWindowW(nullptr, L"项目管理") || ui::FindWindowW(nullptr, L"设备管理");
     if (bWindowOpen) {
         g_XmComonPar.SetXmAndSbTreeCtrl(m_pWindowSbTree, m_pWindowXmTree);
     } else {

@@ -63,10 +63,11 @@ bool CFileSaveDlg::CheckBeforeSaving() {
     std::wstring strTarget = CEditOprt::JoinPath(m_strSavePath, m_strFileName + L".dwg");
     AcApDocument* pOther = nullptr;
     if (CEditOprt::FindOtherOpenDocument(strTarget, 1, pOther)) {
-        ui::MessageBox(this,
-                       text::Format(L"文件“%s”已在另一个图形窗口中打开，请先关闭它或换一个文件名称。",
-                                    strTarget),
-                       L"Tessaline", kRefusal);
+        ui::MessageBox(
+            this,
+            text::Format(L"文件“%s”已在另一个图形窗口中打开，请先关闭它或换一个文件名称。",
+                         strTarget),
+            L"Tessaline", kRefusal);
         return false;
     }
     return true;
@@ -122,10 +123,11 @@ void CFileSaveDlg::EnterIntoManageFile(const std::wstring& strFileName, const wc
         pStyle->AddOneFileNodeByInputNode(record);
     }
     if (!manageFile.WriteManageFile()) {
-        acutPrintf(L"\n%s\n",
-                   text::Format(L"文件\"%s\"已经保存在%s\"%s\"的文件夹中，但没有记入它的管理文件：%s",
-                                strFileName, pKindWord, m_strOwnerName,
-                                CEditOprt::WriteFailureReason(manageFile.Getm_nLastWriteError())));
+        acutPrintf(
+            L"\n%s\n",
+            text::Format(L"文件\"%s\"已经保存在%s\"%s\"的文件夹中，但没有记入它的管理文件：%s",
+                         strFileName, pKindWord, m_strOwnerName,
+                         CEditOprt::WriteFailureReason(manageFile.Getm_nLastWriteError())));
         return;
     }
     acutPrintf(L"\n文件\"%s\"已经保存在%s\"%s\"中\n", strFileName, pKindWord, m_strOwnerName);

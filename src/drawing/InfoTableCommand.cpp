@@ -65,7 +65,9 @@ void RunCreateInfoTable() {
     const std::vector<std::wstring>& arrTitles = infotable::EntryTitles();
     const std::vector<std::wstring>& arrValues = infotable::EntryValues();
     if (arrTitles.size() < infotable::kEntryCount || arrValues.size() < infotable::kEntryCount) {
-        acutPrintf(L"\n%s\n", L"没有设备描述信息表格的内容：请先在设备管理中用“设备描述信息表格输出...”填写。");
+        acutPrintf(
+            L"\n%s\n",
+            L"没有设备描述信息表格的内容：请先在设备管理中用“设备描述信息表格输出...”填写。");
         return;
     }
     AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();

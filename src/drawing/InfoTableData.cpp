@@ -20,7 +20,8 @@ const std::array<EntryDefinition, kEntryCount> kEntries = {{
     {L"屏柜所属厂站", L"屏柜所属厂站", L"屏柜所属厂站", L""},
 }};
 
-std::wstring ValueOf(const std::vector<CExplainInfoNode>& description, const std::wstring& strTitle) {
+std::wstring ValueOf(const std::vector<CExplainInfoNode>& description,
+                     const std::wstring& strTitle) {
     for (const CExplainInfoNode& entry : description)
         if (entry.Getm_StrTitle() == strTitle)
             return entry.Getm_StrValue();

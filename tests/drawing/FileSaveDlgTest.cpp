@@ -34,7 +34,8 @@ protected:
     FileSaveDlgTest() {
         installation.WriteBytes(L"Data\\dwgstyle.dat", Cp936Lines(SampleCatalogueLines()));
         WriteSampleProject(installation);
-        installation.WriteBytes(L"Data\\recent.dat", Cp936(installation.Path(L"P\\P.itm") + L"\r\n"));
+        installation.WriteBytes(L"Data\\recent.dat",
+                                Cp936(installation.Path(L"P\\P.itm") + L"\r\n"));
         installation.WriteBytes(L"Data\\default.dat",
                                 Cp936(installation.Path(L"P\\Q\\Q.prj") + L"\r\n"));
         acrxEntryPoint(AcRx::kInitAppMsg, nullptr);
@@ -134,20 +135,21 @@ TEST_F(FileSaveDlgTest, TheEquipmentLayoutMovesTheRightColumnByHalfTheProjectTre
 
 TEST_F(FileSaveDlgTest, TheTreeSelectionSetsTargetAndTypeUnlessAnotherTypeIsChosen) {
     D dialog(true);
-    RunDialog(dialog, {Select(D::IDC_XM_TREE, L"P"), Select(D::IDC_SB_TREE, L"Q|屏面布置图"),
-                       Cancel()});
+    RunDialog(dialog,
+              {Select(D::IDC_XM_TREE, L"P"), Select(D::IDC_SB_TREE, L"Q|屏面布置图"), Cancel()});
     EXPECT_EQ(dialog.m_strStyle, L"屏面布置图");
     EXPECT_EQ(dialog.m_strOwnerName, L"Q");
     EXPECT_EQ(dialog.m_nOwnerKind, 1);
     EXPECT_EQ(dialog.m_strSavePath, installation.Path(L"P\\Q"));
 
     D drawing(true);
-    RunDialog(drawing, {Select(D::IDC_SB_TREE, L"原理图"), Select(D::IDC_SB_TREE, L"Q|原理图|原理1.dwg"),
-                        Cancel()});
+    RunDialog(drawing, {Select(D::IDC_SB_TREE, L"原理图"),
+                        Select(D::IDC_SB_TREE, L"Q|原理图|原理1.dwg"), Cancel()});
     EXPECT_EQ(drawing.m_strStyle, L"原理图") << "a drawing gives its type";
 
     D other(true);
-    RunDialog(other, {Click(D::IDC_OTHER_STYLE), Select(D::IDC_SB_TREE, L"Q|屏面布置图"), Cancel()});
+    RunDialog(other,
+              {Click(D::IDC_OTHER_STYLE), Select(D::IDC_SB_TREE, L"Q|屏面布置图"), Cancel()});
     EXPECT_EQ(other.m_strStyle, L"") << "with another type chosen the tree leaves the type alone";
     EXPECT_EQ(other.m_strOwnerName, L"Q") << "but still sets the target";
 
@@ -186,8 +188,8 @@ TEST_F(FileSaveDlgTest, UnusableNamesAreRefusedWithTheDialogOpen) {
     for (const Case& c : cases) {
         host.Boxes().Clear();
         Save(L"SAVETOXM", {Type(D::IDC_FILE_NAME, c.typed), Ok(), Cancel()});
-        EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"“" + std::wstring(c.shown) +
-                                                        L"”不能用作文件名称。"})
+        EXPECT_EQ(BoxTexts(),
+                  std::vector<std::wstring>{L"“" + std::wstring(c.shown) + L"”不能用作文件名称。"})
             << c.typed;
         EXPECT_EQ(host.Boxes().Dialogs().back().result, ui::IDCANCEL) << c.typed;
         EXPECT_TRUE(host.Boxes().Faults().empty()) << c.typed;
@@ -235,7 +237,8 @@ TEST_F(FileSaveDlgTest, AFailedManagementFileWriteSaysTheDrawingIsNotEntered) {
     Save(L"SAVETOSB", {Type(D::IDC_FILE_NAME, L"新"), Ok()});
     EXPECT_TRUE(installation.Exists(L"P\\Q\\新.dwg"));
     ASSERT_FALSE(Lines().empty());
-    EXPECT_EQ(Lines().back().rfind(L"文件\"新.dwg\"已经保存在设备\"Q\"的文件夹中，但没有记入它的管理文件：", 0),
+    EXPECT_EQ(Lines().back().rfind(
+                  L"文件\"新.dwg\"已经保存在设备\"Q\"的文件夹中，但没有记入它的管理文件：", 0),
               0u)
         << Lines().back();
     EXPECT_EQ(Content(L"P\\Q\\Q.prj").size(), 4u);
@@ -279,12 +282,14 @@ TEST_F(FileSaveDlgTest, AnUnusableContainerEndsAtOnceAndTheWindowKeepsItsTrees) 
     ASSERT_NE(g_pManageDlg, nullptr);
     ui::TreeCtrl* windowTree = g_XmComonPar.GetpDlgSbTreeCtrl();
     ASSERT_NE(windowTree, nullptr);
-    installation.WriteBytes(L"Data\\default.dat", Cp936(installation.Path(L"P\\Z\\Z.prj") + L"\r\n"));
+    installation.WriteBytes(L"Data\\default.dat",
+                            Cp936(installation.Path(L"P\\Z\\Z.prj") + L"\r\n"));
     host.Run(L"SAVETOSB\n");
     EXPECT_EQ(host.Boxes().Dialogs().back().result, ui::IDCANCEL);
     EXPECT_EQ(g_XmComonPar.GetpDlgSbTreeCtrl(), windowTree) << "the window's tree again";
 
-    installation.WriteBytes(L"Data\\default.dat", Cp936(installation.Path(L"P\\Q\\Q.prj") + L"\r\n"));
+    installation.WriteBytes(L"Data\\default.dat",
+                            Cp936(installation.Path(L"P\\Q\\Q.prj") + L"\r\n"));
     host.Run(L"SAVETOSB\n"); // cancelled: no script
     EXPECT_EQ(g_XmComonPar.GetpDlgSbTreeCtrl(), windowTree);
 
