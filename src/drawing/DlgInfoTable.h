@@ -15,7 +15,7 @@ class COperateMdb;
 
 class CDlgInfoTable : public ui::Dialog {
 public:
-    static constexpr int IDD = 242;
+    static constexpr int IDD = 115;
     static constexpr int IDC_PARAMETERS = 100;
     static constexpr int IDC_ENTRY_LIST = 159;
 

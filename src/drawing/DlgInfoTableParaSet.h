@@ -8,7 +8,7 @@
 
 class CDlgInfoTableParaSet : public ui::Dialog {
 public:
-    static constexpr int IDD = 241;
+    static constexpr int IDD = 116;
     static constexpr int IDC_C1 = 242;
     static constexpr int IDC_C2 = 244;
     static constexpr int IDC_C3 = 246;

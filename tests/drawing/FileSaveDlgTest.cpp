@@ -8,10 +8,12 @@
 #include "frame/ManageGlobals.h"
 #include "manager/StyleEditDlg.h"
 #include "platform/cad/CommandLine.h"
+#include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/Window.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmComonPar.h"
+#include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"
 #include "support/SampleProject.h"
@@ -301,4 +303,17 @@ TEST_F(FileSaveDlgTest, AnUnusableContainerEndsAtOnceAndTheWindowKeepsItsTrees) 
     EXPECT_EQ(host.Boxes().Menus().size(), menus + 1);
     CloseManageDlg();
     EXPECT_EQ(g_XmComonPar.GetpDlgSbTreeCtrl(), nullptr);
+}
+
+// The dialog from a console script, as the console host runs it. The installation's folder is
+// written as <installation>.
+TEST_F(FileSaveDlgTest, ConsoleTranscript) {
+    Console console({L"select 125 Q|屏面布置图", L"type 139 面板图", L"type 141 正面", L"ok"});
+    D dialog(false);
+    HandInstallationFoldersToLibraries();
+    EXPECT_EQ(dialog.DoModal(), ui::IDOK);
+    EXPECT_TRUE(installation.Exists(L"P\\Q\\面板图.dwg"));
+    std::wstring transcript =
+        text::ReplaceAll(console.transcript, installation.Logical(), L"<installation>");
+    EXPECT_EQ(transcript, KeptTranscript("drawing/transcripts/FileSaveDlg.txt", transcript));
 }

@@ -17,6 +17,7 @@
 #include "platform/ui/Actions.h"
 #include "platform/ui/ListBox.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
+#include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"
 #include "support/SampleProject.h"
@@ -357,4 +358,18 @@ TEST_F(InfoTable, ParametersOfZeroAndBelowDrawWithoutHanging) {
         host.Run(L"CREATEINFOTABLE\n");
         EXPECT_FALSE(Group().empty());
     }
+}
+
+TEST_F(InfoTable, ConsoleTranscripts) {
+    installation.WriteBytes(L"P\\Q\\Q.prj", ManageFileBytes({L"设备数量=2", L"设备颜色=灰"}, {}));
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(installation.Path(L"P\\Q\\Q.prj")), 1);
+    Console console({L"cell 159 2 1", L"type 20159 800x600x2260", L"click 100", L"type 242 30",
+                     L"click 258", L"ok", L"ok"});
+    CDlgInfoTable dialog(&file);
+    EXPECT_EQ(dialog.DoModal(), ui::IDOK);
+    EXPECT_EQ(infotable::TableParameters().c1, 30.0);
+    EXPECT_EQ(infotable::EntryValues()[2], L"800x600x2260");
+    EXPECT_EQ(console.transcript,
+              KeptTranscript("drawing/transcripts/DlgInfoTable.txt", console.transcript));
 }
