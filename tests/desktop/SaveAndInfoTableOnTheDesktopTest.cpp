@@ -86,7 +86,7 @@ TEST_F(SaveAndInfoTable, SaveDialogPutsANewDrawingIntoTheEquipment) {
     ASSERT_EQ(file.ReadManageFile(installation.Path(L"P\\Q\\Q.prj")), 1);
     const CFileStyleNodeInfo* style = file.FindStyNodeByInputFileName(L"面板布置.dwg");
     ASSERT_NE(style, nullptr);
-    EXPECT_EQ(style->Getm_StyleNameNode().Getm_StrSysName(), L"PM");
+    EXPECT_EQ(style->Getm_StyleNameNode().GetstrSysTypeName(), L"PM");
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 

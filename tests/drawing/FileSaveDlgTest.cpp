@@ -66,12 +66,12 @@ protected:
         std::vector<std::wstring> lines;
         for (const auto& pStyle : file.Getm_FileStyleNodeArray())
             for (const auto& pFile : pStyle->Getm_FileInfoArray())
-                lines.push_back(pStyle->Getm_StyleNameNode().Getm_StrSysName() + L":" +
+                lines.push_back(pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L":" +
                                 pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L">");
         return lines;
     }
     std::vector<std::wstring> Lines() const { return cad::CommandLine::Instance().Lines(); }
-    std::vector<std::wstring> BoxTexts() const {
+    std::vector<std::wstring> BoxTexts() {
         std::vector<std::wstring> texts;
         for (const ui::RecordedMessageBox& box : host.Boxes().Boxes())
             texts.push_back(box.text);
