@@ -7,6 +7,7 @@
 #include "drawing/InfoTableCommand.h"
 #include "drawing/InfoTableData.h"
 #include "drawing/InfoTableDrawing.h"
+#include "frame/ManageApp.h"
 #include "platform/cad/CommandLine.h"
 #include "platform/cad/DbDictionary.h"
 #include "platform/cad/DbGroup.h"
@@ -75,8 +76,10 @@ protected:
         infotable::EntryValues() = {L"2", L"",  L"800x600x2260", L"UK5N", L"220", L"5",
                                     L"1", L"1", L"顶部",         L"",     L""};
         cad::InputSource::Instance().Clear();
+        acrxEntryPoint(AcRx::kInitAppMsg, nullptr);
     }
     ~InfoTable() override {
+        acrxEntryPoint(AcRx::kUnloadAppMsg, nullptr);
         infotable::EntryTitles().clear();
         infotable::EntryValues().clear();
         infotable::TableParameters() = Parameters();
@@ -265,11 +268,11 @@ TEST_F(InfoTable, CentredTextsStandInTheMiddleOfTheirCells) {
     auto has = [&shown](const std::wstring& line) {
         return std::find(shown.begin(), shown.end(), line) != shown.end();
     };
-    // Moved by (-160, 0): the table's lower-right corner stays at the origin's place.
-    EXPECT_TRUE(has(L"T -147.250000,52.000000 柜的数量"));
-    EXPECT_TRUE(has(L"T -102.000000,52.000000 2面"));
-    EXPECT_TRUE(has(L"T -147.250000,12.000000 定制功能描述")) << "its own row";
-    EXPECT_TRUE(has(L"T -147.250000,4.000000 屏柜所属厂站"));
+    // Placed without a move: the table stands where it was drawn.
+    EXPECT_TRUE(has(L"T 12.750000,52.000000 柜的数量"));
+    EXPECT_TRUE(has(L"T 58.000000,52.000000 2面"));
+    EXPECT_TRUE(has(L"T 12.750000,12.000000 定制功能描述")) << "its own row";
+    EXPECT_TRUE(has(L"T 12.750000,4.000000 屏柜所属厂站"));
 }
 
 TEST_F(InfoTable, ALongValueIsSqueezedUntilItFits) {
