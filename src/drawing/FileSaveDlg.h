@@ -47,8 +47,6 @@ public:
     std::wstring m_strOwnerName;
     int m_nOwnerKind = 0; // 0 Project, 1 Equipment
 
-    CManageFileInfo* GetTargetManageFile() const { return m_pTargetFile; }
-
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& exchange) override;
