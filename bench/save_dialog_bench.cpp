@@ -137,9 +137,14 @@ void MoveTableEntities(benchmark::State& state) {
         infotable::GroupMembers(acDocManager->curDocument()->database());
     if (ids.empty())
         state.SkipWithError("no table");
+    // Outside a command the drawing must be locked, as the command's own document is.
+    AcApDocument* pDoc = acDocManager->curDocument();
+    acDocManager->lockDocument(pDoc);
     for (auto _ : state)
         for (const AcDbObjectId& id : ids)
-            CEditOprt::MoveEntity(id, 0.5, 0.25, 0.0);
+            if (!CEditOprt::MoveEntity(id, 0.5, 0.25, 0.0))
+                state.SkipWithError("an entity did not move");
+    acDocManager->unlockDocument(pDoc);
 }
 
 } // namespace

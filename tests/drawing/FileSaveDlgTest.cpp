@@ -11,6 +11,7 @@
 #include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/Window.h"
+#include "store/WorkingMode.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmComonPar.h"
 #include "support/ConsoleTranscript.h"
@@ -317,4 +318,20 @@ TEST_F(FileSaveDlgTest, ConsoleTranscript) {
     std::wstring transcript =
         text::ReplaceAll(console.transcript, installation.Logical(), L"<installation>");
     EXPECT_EQ(transcript, KeptTranscript("drawing/transcripts/FileSaveDlg.txt", transcript));
+}
+
+TEST_F(FileSaveDlgTest, InErpModeTheTypeComesFromTheCombo) {
+    installation.WriteBytes(L"Data\\ErpOrCad.txt", Cp936Lines({L"Erp"}));
+    ResetErpOrCadMode();
+    Save(L"SAVETOSB", {Select(D::IDC_STYLE_COMBO, L"原理图"), Type(D::IDC_FILE_NAME, L"E1"), Ok()});
+    ResetErpOrCadMode();
+    const ui::RecordedDialog& run = host.Boxes().Dialogs().back();
+    for (const wchar_t* control : {L"152 check", L"153 button", L"146 edit"}) {
+        bool hidden = false;
+        for (const std::wstring& line : run.opening)
+            if (line.find(control) != std::wstring::npos)
+                hidden = line.find(L"hidden") != std::wstring::npos;
+        EXPECT_TRUE(hidden) << control;
+    }
+    EXPECT_EQ(Content(L"P\\Q\\Q.prj").back(), L"YL:E1.dwg<>");
 }
