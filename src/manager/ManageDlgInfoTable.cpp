@@ -10,7 +10,6 @@
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
-#include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
 
 namespace {
 
