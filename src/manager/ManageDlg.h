@@ -221,6 +221,8 @@ private:
     void OnWebPublishing();
     void OnExport(unsigned id);
     void OnWireInformation();
+    // The information table of the selected Equipment (ManageDlgInfoTable.cpp).
+    void OnInfoTable();
 
     // The folder the selection stands for (the target of paste and import); "" when none.
     std::wstring TargetFolder() const;
