@@ -4,8 +4,10 @@
 // with a title block whose name cell holds the drawing's name, a location record, a few
 // entities, or on a cover the container's name, contract number and model, and the preview the
 // host draws when it saves; the panel fronts hold the parts that the exports count), a
-// container template of each kind, and the remembered current Project and Equipment pointing
-// at the sample.
+// container template of each kind, the five drawing templates "MB-1标准…dwt" of
+// "Support\TEMPLATE" (an A3 frame with its title block; the cover with the texts a change of
+// the description fills), and the remembered current Project and Equipment pointing at the
+// sample.
 //
 //   ovdemo INSTALLATION_FOLDER
 //
@@ -136,6 +138,8 @@ void Box(AcDbDatabase& db, double x1, double y1, double x2, double y2) {
 }
 
 void Text(AcDbDatabase& db, double x, double y, const std::wstring& text, double height) {
+    if (text.empty())
+        return;
     Append(db, new AcDbText({x, y, 0}, text, AcDbObjectId::kNull, height));
 }
 
@@ -341,6 +345,31 @@ void SaveDemoDrawing(const std::wstring& path, const DrawingPlan& plan,
         Fail(L"cannot save " + path);
 }
 
+// A drawing template: the frame and an empty title block, and what the sheet's kind starts
+// with.
+void SaveDrawingTemplate(const std::wstring& path, const std::wstring& kind) {
+    AcDbDatabase db;
+    Box(db, 0, 0, 420, 297);
+    Box(db, 25, 5, 415, 292);
+    if (kind == L"封面") {
+        // Placeholders in the texts a change of the description writes.
+        CoverTexts(db, {{L"工程名称", L"工程名称"},
+                        {L"工程合同号", L""},
+                        {L"设备型号", L"设备型号"},
+                        {L"设备名称", L"设备名称"}});
+    } else if (kind == L"图纸目录") {
+        Content(db, kind, 0);
+    } else if (kind == L"屏面布置图") {
+        Box(db, 60, 60, 200, 280);
+    } else if (kind == L"压板定义及排列图") {
+        for (int row = 0; row < 9; ++row)
+            Box(db, 60, 60 + row * 24.0, 200, 78 + row * 24.0);
+    }
+    TitleBlock(db, L"", L"");
+    if (db.saveAs(path.c_str(), false) != Acad::eOk)
+        Fail(L"cannot save " + path);
+}
+
 // A container's folder, management file and drawings.
 void MakeContainer(const std::wstring& folder, const ContainerPlan& plan, int& number) {
     if (!fs::CreateFolders(folder))
@@ -415,6 +444,22 @@ int main(int argc, char** argv) {
     stdfs::create_directories(home / "StandardDwg");
     for (const auto& made : stdfs::directory_iterator(staging / "StandardDwg"))
         Replace(made.path(), home / "StandardDwg" / made.path().filename());
+
+    // The drawing templates that a new drawing starts from, by the number of its name.
+    std::wstring logicalTemplates = Join(logicalStaging, L"TEMPLATE");
+    if (!fs::CreateFolders(logicalTemplates))
+        Fail(L"cannot make " + logicalTemplates);
+    const std::pair<const wchar_t*, const wchar_t*> templates[] = {
+        {L"MB-1标准封面.dwt", L"封面"},
+        {L"MB-1标准目录图框.dwt", L"图纸目录"},
+        {L"MB-1标准屏面布置图.dwt", L"屏面布置图"},
+        {L"MB-1标准压板定义及排列图.dwt", L"压板定义及排列图"},
+        {L"MB-1标准图框.dwt", L""}};
+    for (const auto& [file, kind] : templates)
+        SaveDrawingTemplate(Join(logicalTemplates, file), kind);
+    stdfs::create_directories(home / "Support" / "TEMPLATE");
+    for (const auto& made : stdfs::directory_iterator(staging / "TEMPLATE"))
+        Replace(made.path(), home / "Support" / "TEMPLATE" / made.path().filename());
 
     stdfs::path projects = home / "Projects";
     Replace(staging / "Projects", projects);

@@ -48,7 +48,9 @@ void ZoomToWidenedExtents(IAcadDocument* pDoc) {
                                    ptMin.x - d, ptMin.y - d, 0.0, ptMax.x + d, ptMax.y + d, 0.0));
 }
 
-void SaveActiveDocument(IAcadDocument* pDoc, const std::wstring& strPath) {
+// With bZoomFor2007 a drawing saved in the 2007 format is zoomed first (see above); a new
+// drawing has nothing to show yet.
+void SaveActiveDocument(IAcadDocument* pDoc, const std::wstring& strPath, bool bZoomFor2007) {
     short nSaveBak = ShortVar(L"ISAVEBAK");
     if (nSaveBak == 0)
         CEditOprt::SetShortSysVar(L"ISAVEBAK", 1);
@@ -57,7 +59,7 @@ void SaveActiveDocument(IAcadDocument* pDoc, const std::wstring& strPath) {
     std::wstring strAnswer = SaveFormatAnswer(strFormat);
     pDoc->SendCommand(L"SetVar CMDECHO 0 ");
     pDoc->SendCommand(L"SetVar FILEDIA 0 ");
-    if (strAnswer == L"2007")
+    if (bZoomFor2007 && strAnswer == L"2007")
         ZoomToWidenedExtents(pDoc);
     pDoc->SendCommand(text::Format(L"SaveAs\n%s\n%s\ny\n", strAnswer, strPath));
     pDoc->SendCommand(L"SetVar FILEDIA 1 ");
@@ -130,7 +132,7 @@ int OpenSaveCloseDrawing(const std::wstring& strPath, int bSave) {
     if (!pDoc)
         return 0;
     if (bSave) {
-        SaveActiveDocument(pDoc, strPath);
+        SaveActiveDocument(pDoc, strPath, true);
         if (!WasSavedTo(strPath)) {
             acutPrintf(L"\n文件\"%s\"保存失败，图纸未关闭。\n", strPath);
             return 0;
@@ -140,6 +142,17 @@ int OpenSaveCloseDrawing(const std::wstring& strPath, int bSave) {
     if (pApp->Documents()->Count() == 0)
         pApp->Documents()->Add(L"");
     return 1;
+}
+
+int NewDrawingFromTemplateAs(const std::wstring& strTemplate, const std::wstring& strTarget) {
+    IAcadApplication* pApp = acedGetAcadWinApp()->GetIDispatch();
+    if (pApp->Documents()->Add(strTemplate) != S_OK)
+        return 0;
+    IAcadDocument* pDoc = pApp->ActiveDocument();
+    if (!pDoc)
+        return 0;
+    SaveActiveDocument(pDoc, strTarget, false);
+    return WasSavedTo(strTarget) && fs::IsFile(strTarget) ? 1 : 0;
 }
 
 std::vector<std::wstring> OpenDrawingsBelow(const std::wstring& strFolder) {

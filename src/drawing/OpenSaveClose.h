@@ -25,6 +25,11 @@ int ClearDrawingLockFiles(const std::wstring& strPath);
 // and named on the command line, so that no change the user meant to keep is lost.
 int OpenSaveCloseDrawing(const std::wstring& strPath, int bSave);
 
+// A new drawing from the template (a path, or a name in the host's template folder) becomes
+// the active document and is saved as the target in the "DefaultFormatForSave" format, with no
+// ".bak" left behind; it stays open. 1 when the target is a file afterwards.
+int NewDrawingFromTemplateAs(const std::wstring& strTemplate, const std::wstring& strTarget);
+
 // The files of the host's open documents that lie in the folder or below it (compared without
 // regard to case, whole path items only).
 std::vector<std::wstring> OpenDrawingsBelow(const std::wstring& strFolder);

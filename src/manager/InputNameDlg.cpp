@@ -12,7 +12,7 @@ ui::DialogTemplate InputNameTemplate() {
             200,
             76,
             0,
-            {{ui::IDC_STATIC, ControlKind::Static, L"名称：", 7, 9, 36, 9},
+            {{CInputNameDlg::IDC_NAME_LABEL, ControlKind::Static, L"名称：", 7, 9, 36, 9},
              {CInputNameDlg::IDC_NAME, ControlKind::Edit, L"", 45, 7, 148, 13},
              {ui::IDC_STATIC, ControlKind::Static, L"说明：", 7, 28, 36, 9},
              {CInputNameDlg::IDC_SECOND_TEXT, ControlKind::Edit, L"", 45, 26, 148, 13},
@@ -34,6 +34,7 @@ bool CInputNameDlg::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     SetIcon(IDI_OVMANAGE, true);
     SetWindowText(m_strTitle);
+    SetDlgItemText(IDC_NAME_LABEL, m_strLabel);
     GetDlgItem(ui::IDOK)->EnableWindow(!m_strName.empty());
     return true;
 }

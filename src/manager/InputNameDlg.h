@@ -1,6 +1,7 @@
 #pragma once
 // CInputNameDlg: a free name (a template's name, say) and a second text, under the caller's
-// title. OK stays disabled while the name is empty.
+// title. The caller may name the name's label and preset the name; OK stays disabled while the
+// name is empty.
 
 #include "platform/ui/Dialog.h"
 
@@ -11,10 +12,13 @@ public:
     static constexpr int IDD = 119;
     static constexpr int IDC_NAME = 169;
     static constexpr int IDC_SECOND_TEXT = 168;
+    static constexpr int IDC_NAME_LABEL = 167;
 
     CInputNameDlg(std::wstring strTitle, ui::Window* pParent = nullptr);
 
-    // Read by the caller after IDOK.
+    // Set by the caller before DoModal, if at all.
+    std::wstring m_strLabel = L"名称：";
+    // Preset by the caller, read after IDOK.
     std::wstring m_strName;
     std::wstring m_strSecondText;
 

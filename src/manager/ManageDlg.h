@@ -24,6 +24,7 @@
 
 class CDrawFileStyleNode;
 class CDrawTreeFileNode;
+class CFileStyleNodeInfo;
 class CManageFileInfo;
 class CTreeDataNode;
 class CXmSbTreeNodeInfo;
@@ -230,6 +231,20 @@ private:
     CTreeDataNode* FindPasteSourceNode() const;
     // Whether the selected item is the one the paste data names.
     bool IsSelectionPasteSource() const;
+
+    // The import's same-name test: "" when the file name may go into the type, else the
+    // clash ("在类型“%s”下,存在同名文件“%s”") with another type of its container that lists the
+    // name; the refusal is the clashes followed by kSameNameRefusalEnd.
+    static std::wstring SameNameClash(const CFileStyleNodeInfo& destStyle,
+                                      const std::wstring& strName);
+    static constexpr const wchar_t* kSameNameRefusalEnd = L"不能导入本类型";
+
+    // New drawing (213) and save as template (206), ManageDlgNewFile.cpp and
+    // ManageDlgTemplate.cpp.
+    void OnNewDrawing();
+    void OnSaveAsTemplate();
+    // Batch creation of Equipments from the product-data database (122, ManageDlgBatch.cpp).
+    void OnBatchCreateEquipments();
 
     // Delete (201 and the Delete key, ManageDlgDelete.cpp).
     void OnDeleteCommand();

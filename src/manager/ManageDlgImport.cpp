@@ -61,6 +61,22 @@ bool AllValuesEmpty(const CManageFileInfo& manageFile) {
 
 } // namespace
 
+std::wstring CManageDlg::SameNameClash(const CFileStyleNodeInfo& destStyle,
+                                       const std::wstring& strName) {
+    CFileStyleNodeInfo* pHolder =
+        destStyle.Getm_pManageFileInfo()->FindStyNodeByInputFileName(strName);
+    if (!pHolder || pHolder == &destStyle)
+        return L"";
+    std::wstring strClash =
+        pHolder->Getm_bIsExistStyleName()
+            ? text::Format(L"在类型“%s”下,", pHolder->Getm_StyleNameNode().GetstrDisplayName())
+            : std::wstring(L"在无类型的文件中,");
+    strClash += L"存在同名文件“";
+    strClash += strName;
+    strClash += L"”";
+    return strClash;
+}
+
 void CManageDlg::OnImportContainer(int bIsXm, int bFromTemplate) {
     std::wstring strTarget = TargetFolder();
     CXmSbTreeNodeInfo* pDest = m_CurSelInfo.m_pXmNode;
@@ -155,22 +171,13 @@ void CManageDlg::ImportDrawings(int bTypicalLibrary) {
         std::vector<std::wstring> arrKept;
         for (const std::wstring& strPath : arrPaths) {
             std::wstring strName = CEditOprt::GetLastPathItem(strPath);
-            CFileStyleNodeInfo* pHolder =
-                pDestStyle->Getm_pManageFileInfo()->FindStyNodeByInputFileName(strName);
-            if (!pHolder || pHolder == pDestStyle) {
+            std::wstring strClash = SameNameClash(*pDestStyle, strName);
+            if (strClash.empty())
                 arrKept.push_back(strPath);
-                continue;
-            }
-            strRefused += pHolder->Getm_bIsExistStyleName()
-                              ? text::Format(L"在类型“%s”下,",
-                                             pHolder->Getm_StyleNameNode().GetstrDisplayName())
-                              : std::wstring(L"在无类型的文件中,");
-            strRefused += L"存在同名文件“";
-            strRefused += strName;
-            strRefused += L"”";
+            strRefused += strClash;
         }
         if (!strRefused.empty()) {
-            strRefused += L"不能导入本类型";
+            strRefused += kSameNameRefusalEnd;
             Tell(this, strRefused);
         }
         arrPaths = std::move(arrKept);

@@ -151,9 +151,15 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 197:
         OnSendTo();
         return true;
-    case 206:
     case 213:
+        OnNewDrawing();
+        return true;
+    case 206:
+        OnSaveAsTemplate();
+        return true;
     case 122:
+        OnBatchCreateEquipments();
+        return true;
     case 268:
         ReportNotYetAvailable(CommandName(id).c_str());
         return true;

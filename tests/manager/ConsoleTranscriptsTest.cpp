@@ -25,8 +25,10 @@ TEST(ConsoleTranscripts, StyleEditDlg) {
 }
 
 TEST(ConsoleTranscripts, InputNameDlg) {
-    Console console({L"ok", L"type 169 柜A", L"type 168 备用柜", L"key enter"});
+    Console console({L"type 169 ", L"ok", L"type 169 柜A", L"type 168 备用柜", L"key enter"});
     CInputNameDlg dialog(L"请输入保存的模板设备名称");
+    dialog.m_strLabel = L"模板名称";
+    dialog.m_strName = L"柜1";
     EXPECT_EQ(dialog.DoModal(), ui::IDOK);
     EXPECT_EQ(console.transcript,
               KeptTranscript("manager/transcripts/InputNameDlg.txt", console.transcript));

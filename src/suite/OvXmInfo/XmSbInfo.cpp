@@ -91,15 +91,19 @@ int CXmSbInfo::DeleteTreeDataNode() {
     return 1;
 }
 
+int CXmSbInfo::CheckUsableName(const std::wstring& strName, int bIsXm, ui::Window* pWnd) {
+    if (xmpath::IsUsableName(strName))
+        return 1;
+    ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strName, bIsXm ? L"项目" : L"设备"));
+    return 0;
+}
+
 int CXmSbInfo::CheckNewName(const CManageFileInfo& manageFile, const std::wstring& strNewName,
                             ui::Window* pWnd) {
     std::wstring strName = text::Trim(strNewName);
     std::wstring strOldFolder = manageFile.Getm_StrFullPathName();
-    if (!xmpath::IsUsableName(strName)) {
-        ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strName,
-                                       manageFile.Getm_IsXmManageFile() ? L"项目" : L"设备"));
+    if (!CheckUsableName(strName, manageFile.Getm_IsXmManageFile(), pWnd))
         return 0;
-    }
     if (!text::EqualsNoCase(strName, manageFile.Getm_StrDirName()) &&
         fs::Exists(xmpath::Join(xmpath::Parent(strOldFolder), strName))) {
         ShowRefusal(pWnd, text::Format(L"在%s的位置上，已经存在“%s”。",

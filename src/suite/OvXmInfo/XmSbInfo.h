@@ -45,6 +45,9 @@ public:
     // 0 for a container without parent (it is then left alone).
     int DeleteTreeDataNode();
 
+    // 0, after "“%s”不能用作项目名称。" (设备 for an Equipment; exclamation icon), for a name that
+    // xmpath::IsUsableName refuses as a container's folder name (a template's, say).
+    static int CheckUsableName(const std::wstring& strName, int bIsXm, ui::Window* pWnd);
     // 0 (after the message box ChangeFileAndPathName would show) when the container of the
     // management file cannot be renamed to the name: one xmpath::IsUsableName refuses
     // ("“%s”不能用作项目名称。", 设备), or one that another entry beside the folder has already
