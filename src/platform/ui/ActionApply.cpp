@@ -78,6 +78,10 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
         dialog.SendMessage(WM_TIMER, static_cast<WPARAM>(action.id));
         return {};
     }
+    if (action.kind == ActionKind::Command) {
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(action.id), 0), 0);
+        return {};
+    }
     if (action.kind == ActionKind::Key && action.id == 0) {
         gesture::PressKey(dialog, nullptr, action.key);
         return {};

@@ -69,6 +69,10 @@ Action Drag(int id, std::wstring item, int targetId, std::wstring targetItem, bo
     action.copy = copy;
     return action;
 }
+Action Command(int id) {
+    return Make(ActionKind::Command, id);
+}
+
 Action Close() {
     return Make(ActionKind::Close);
 }
@@ -101,7 +105,7 @@ const Word kWords[] = {
     {L"uncheck", ActionKind::Uncheck},   {L"cell", ActionKind::Cell},
     {L"header", ActionKind::Header},     {L"key", ActionKind::Key},
     {L"drag", ActionKind::Drag},         {L"close", ActionKind::Close},
-    {L"timer", ActionKind::Timer},
+    {L"timer", ActionKind::Timer},       {L"command", ActionKind::Command},
 };
 
 // Splits off the first word (up to a blank); the rest keeps its blanks but the first.

@@ -29,6 +29,7 @@ enum class ActionKind {
     Drag,        // id, item onto targetId, targetItem; copy holds Ctrl
     Close,       // the caption's close box
     Timer,       // id: the timer fires
+    Command,     // id: the menu command of that id reaches the dialog (one its menu never offers)
 };
 
 struct Action {
@@ -61,6 +62,7 @@ Action Key(int id, unsigned key);
 Action Drag(int id, std::wstring item, int targetId, std::wstring targetItem, bool copy = false);
 Action Close();
 Action Timer(int id);
+Action Command(int id);
 inline Action Ok() {
     return Click(IDOK);
 }

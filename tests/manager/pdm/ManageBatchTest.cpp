@@ -15,7 +15,7 @@ using namespace ui::act;
 namespace {
 
 // The sample Project, with the login of "zhangsan" stored: the dialog lists G01-PK-10-1
-// (model PK-10) and G02--2 (no model).
+// (model PK-10, row #0) and G02--2 (no model, row #1).
 class BatchCreation : public ManageWindow {
 protected:
     BatchCreation() {
@@ -30,9 +30,12 @@ protected:
     }
     void Create(CManageDlg* window, const std::wstring& row) {
         Backend().Script(CDlgSelectName::IDD, {Select(CDlgSelectName::IDC_NAME_LIST, row), Ok()});
-        Act(window, RightClick(124, L"P", 122));
+        // The menu shows the command grayed: it is reached by its id.
+        Act(window, RightClick(124, L"P"));
+        Act(window, Command(122));
     }
     void ExpectIdle(CManageDlg* window) {
+        EXPECT_TRUE(Backend().Faults().empty());
         EXPECT_EQ(host.Current() ? host.Current()->lockCount() : 0, 0);
         EXPECT_EQ(window->Getm_bBusy(), 0);
     }
@@ -42,7 +45,7 @@ protected:
 
 TEST_F(BatchCreation, AChosenNameBecomesAnEquipmentWithItsModelAndTwoTypes) {
     CManageDlg* window = Open(L"XMMANAGE");
-    Create(window, L"G01-PK-10-1");
+    Create(window, L"#0");
     CManageFileInfo made;
     ASSERT_TRUE(made.ReadManageFile(installation.Path(L"P\\G01-PK-10-1\\G01-PK-10-1.prj")));
     ASSERT_FALSE(made.Getm_ExplainInfoArray().empty());
@@ -63,7 +66,7 @@ TEST_F(BatchCreation, ANameThatIsTakenIsSkippedWithAMessage) {
     installation.WriteBytes(L"P\\G02--2\\G02--2.prj", ManageFileBytes({L"设备名称=旧"}, {}));
     std::string before = installation.ReadBytes(L"P\\G02--2\\G02--2.prj");
     CManageDlg* window = Open(L"XMMANAGE");
-    Create(window, L"G02--2");
+    Create(window, L"#1");
     ASSERT_FALSE(Backend().Boxes().empty());
     EXPECT_EQ(Backend().Boxes().back().text,
               L"在新建设备\"G02--2\"的位置上，已经存在一个同名设备。");
