@@ -9,6 +9,7 @@
 #include "drawing/DlgFormatForSave.h"
 #include "manager/InputNameDlg.h"
 #include "manager/ModfyFileDlg.h"
+#include "manager/NewFileDlg.h"
 #include "manager/StyleEditDlg.h"
 #include "platform/ui/wx/Convert.h"
 #include "records/OneInfoDlg.h"
@@ -22,6 +23,7 @@
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 using namespace ovtest;
@@ -64,7 +66,10 @@ TEST_F(Dialogs, StyleEditTakesAPickedTypeAndRefusesASystemName) {
 
 TEST_F(Dialogs, InputNameEnablesOkWithANameAndTakesEnter) {
     CInputNameDlg dialog(L"请输入保存的模板设备名称");
+    dialog.m_strLabel = L"模板名称";
     int result = RunModal(dialog, [&] {
+        EXPECT_EQ(FromWx(WidgetOf<wxStaticText>(dialog, CInputNameDlg::IDC_NAME_LABEL)->GetLabel()),
+                  L"模板名称");
         EXPECT_EQ(FromWx(static_cast<wxDialog&>(Shown(dialog)).GetTitle()),
                   L"请输入保存的模板设备名称");
         EXPECT_FALSE(WidgetOf<wxButton>(dialog, ui::IDOK)->IsEnabled());
@@ -80,6 +85,31 @@ TEST_F(Dialogs, InputNameEnablesOkWithANameAndTakesEnter) {
     EXPECT_EQ(result, ui::IDOK);
     EXPECT_EQ(dialog.m_strName, L"Cab-7");
     EXPECT_EQ(dialog.m_strSecondText, L"十号开关柜");
+}
+
+TEST_F(Dialogs, NewFileProposesTheNextNameAndTheTemplateOfItsNumber) {
+    TempFolder templates;
+    for (const wchar_t* name :
+         {L"ACAD.dwt", L"MB-1标准封面.dwt", L"MB-1标准目录图框.dwt", L"MB-1标准屏面布置图.dwt",
+          L"MB-1标准压板定义及排列图.dwt", L"MB-1标准图框.dwt"})
+        templates.WriteBytes(name, "t");
+    CNewFileDlg dialog;
+    dialog.m_strBookNumber = L"B1";
+    dialog.m_nHighestNumber = 12;
+    dialog.m_strTemplateFolder = templates.Path(L"");
+    int result = RunModal(dialog, [&] {
+        auto* name = WidgetOf<wxTextCtrl>(dialog, CNewFileDlg::IDC_FILE_NAME);
+        auto* combo = WidgetOf<wxComboBox>(dialog, CNewFileDlg::IDC_TEMPLATE);
+        EXPECT_EQ(FromWx(name->GetValue()), L"B1-13");
+        EXPECT_EQ(FromWx(combo->GetValue()), L"MB-1标准图框.dwt");
+        Enter(*name, L"B1-02");
+        EXPECT_EQ(FromWx(combo->GetValue()), L"MB-1标准目录图框.dwt") << "the contents frame";
+        Screenshot(Shown(dialog), "new-file-dialog");
+        Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
+    });
+    EXPECT_EQ(result, ui::IDOK);
+    EXPECT_EQ(dialog.m_strFileName, L"B1-02");
+    EXPECT_EQ(dialog.m_strTemplateName, L"MB-1标准目录图框.dwt");
 }
 
 TEST_F(Dialogs, ModifyFileShowsTheNameWithoutItsExtensionAndNeedsOne) {
