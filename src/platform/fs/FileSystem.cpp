@@ -257,6 +257,10 @@ bool DeleteTree(std::wstring_view logical) {
     return !error || Fail(error);
 }
 
+bool DeleteEmptyFolder(std::wstring_view logical) {
+    return ::rmdir(Resolve(logical).c_str()) == 0 || Fail(errno);
+}
+
 bool Rename(std::wstring_view from, std::wstring_view to) {
     stdfs::path source = Resolve(from);
     stdfs::path target = Resolve(to);

@@ -45,6 +45,8 @@ bool CreateFolders(std::wstring_view logical);
 bool DeleteFile(std::wstring_view logical);
 // A file, or a folder with everything in it.
 bool DeleteTree(std::wstring_view logical);
+// A folder only when it holds nothing (ENOTEMPTY otherwise).
+bool DeleteEmptyFolder(std::wstring_view logical);
 // Fails when the target exists (unless it is the same entry in another case).
 bool Rename(std::wstring_view from, std::wstring_view to);
 // With `overwrite`, an existing target is replaced only by a complete copy (made beside it

@@ -8,11 +8,12 @@
 #include "platform/text/Format.h"
 #include "platform/text/WideString.h"
 #include "platform/ui/MessageBox.h"
+#include "suite/OvXmInfo/ShellFileList.h"
 #include "suite/OvXmInfo/XmInfoPath.h"
 
 #include <cerrno>
 
-namespace {
+namespace xmshell {
 
 void ShowFailure(ui::Window* pWnd, const std::wstring& strMessage) {
     ui::MessageBox(pWnd, strMessage, L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
@@ -22,8 +23,6 @@ std::wstring LastErrorText() {
     return fs::ErrorText(fs::LastError());
 }
 
-// The paths of a list with their wildcards expanded. A path without wildcards that names
-// nothing makes the whole list fail: an operation must not do half of what was asked.
 bool ExpandList(const std::wstring& strList, std::vector<std::wstring>& arrPaths,
                 ui::Window* pWnd) {
     arrPaths.clear();
@@ -40,6 +39,30 @@ bool ExpandList(const std::wstring& strList, std::vector<std::wstring>& arrPaths
     }
     return true;
 }
+
+bool Destination::Prepare(const std::wstring& strDest, const std::vector<std::wstring>& arrSources,
+                          ui::Window* pWnd) {
+    m_strPath = text::TrimRight(strDest, L"\\");
+    m_bToFilePath =
+        !fs::IsFolder(m_strPath) && arrSources.size() == 1 && fs::IsFile(arrSources.front());
+    m_strFolder = m_bToFilePath ? xmpath::Parent(m_strPath) : m_strPath;
+    if (fs::IsFolder(m_strFolder) || fs::CreateFolders(m_strFolder))
+        return true;
+    ShowFailure(pWnd, text::Format(L"不能建立目录“%s”：%s", m_strFolder, LastErrorText()));
+    return false;
+}
+
+std::wstring Destination::TargetOf(const std::wstring& strSource) const {
+    return m_bToFilePath ? m_strPath : xmpath::Join(m_strFolder, xmpath::LastItem(strSource));
+}
+
+} // namespace xmshell
+
+namespace {
+
+using xmshell::ExpandList;
+using xmshell::LastErrorText;
+using xmshell::ShowFailure;
 
 // Copies a file or a folder onto an existing entry: files are replaced, folders merged.
 bool CopyOver(const std::wstring& strSource, const std::wstring& strTarget) {
@@ -87,17 +110,11 @@ int CXmComonPar::CopyByShFileOperat(const std::wstring& strSrcList, const std::w
     std::vector<std::wstring> arrSources;
     if (!ExpandList(strSrcList, arrSources, pWnd))
         return 0;
-    std::wstring strDestination = text::TrimRight(strDest, L"\\");
-    bool bToFolder = fs::IsFolder(strDestination);
-    bool bToFilePath = !bToFolder && arrSources.size() == 1 && fs::IsFile(arrSources.front());
-    std::wstring strFolder = bToFilePath ? xmpath::Parent(strDestination) : strDestination;
-    if (!fs::IsFolder(strFolder) && !fs::CreateFolders(strFolder)) {
-        ShowFailure(pWnd, text::Format(L"不能建立目录“%s”：%s", strFolder, LastErrorText()));
+    xmshell::Destination destination;
+    if (!destination.Prepare(strDest, arrSources, pWnd))
         return 0;
-    }
     for (const std::wstring& strSource : arrSources) {
-        std::wstring strTarget =
-            bToFilePath ? strDestination : xmpath::Join(strFolder, xmpath::LastItem(strSource));
+        std::wstring strTarget = destination.TargetOf(strSource);
         if (fs::IsSameOrInside(strTarget, strSource)) {
             ShowFailure(pWnd, text::Format(L"不能把“%s”复制到它自己中。", strSource));
             return 0;

@@ -64,6 +64,14 @@ public:
     // exists at the destination is replaced only after the user agreed.
     int CopyByShFileOperat(const std::wstring& strSrcList, const std::wstring& strDest,
                            ui::Window* pWnd);
+    // Moves each source (file or folder) into the destination folder, or a single file to a
+    // destination path, by the copy's rules. Each entry arrives completely or stays where it
+    // was: a folder replacing an existing one is merged into it, and a failure part way takes
+    // every step of that entry back. An entry whose replacement the user declined stays where
+    // it is; Cancel or a failure stops, with the entries before it moved. pArrMoved receives
+    // the sources that moved, so that the caller updates exactly their records.
+    int MoveByShFileOperat(const std::wstring& strSrcList, const std::wstring& strDest,
+                           ui::Window* pWnd, std::vector<std::wstring>* pArrMoved = nullptr);
     int RenameByShFileOperat(const std::wstring& strOld, const std::wstring& strNew,
                              ui::Window* pWnd);
     // Deletes every entry of the list; with bAllowUndo they go to the user's trash, from
