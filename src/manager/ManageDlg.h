@@ -87,6 +87,10 @@ public:
     // Loads a management file into the trees with a mode (1 Project, 0 Equipment); 0 when the
     // library refuses it (it says why) and the trees stay as they were.
     int LoadManageFile(const std::wstring& strPath, int nMode);
+    // Loads a management file as the open button does: the mode follows the extension (".prj"
+    // an Equipment), with caption and location label, and the file is remembered as the
+    // current Project or Equipment. 0 when the library refuses it.
+    int OpenManageFile(const std::wstring& strPath);
     // Rebuilds the trees (bFull: from the remembered management file) and selects again what
     // was selected.
     void RefreshTree(int bFull);
@@ -179,6 +183,8 @@ private:
     void OnWebPublishing();
     void OnExport(unsigned id);
     void OnWireInformation();
+    // 268: the drawing selection dialog on the open container (ManageDlgBatchFiles.cpp).
+    void OnBatchFileManage();
 
     // Modify (203, ManageDlgModify.cpp): the guard and the full refresh, then by the selection.
     void OnModifyCommand();

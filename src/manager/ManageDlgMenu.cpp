@@ -104,6 +104,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 215:
         OnWireInformation();
         return true;
+    case 268:
+        OnBatchFileManage();
+        return true;
     case 203:
         OnModifyCommand();
         return true;
@@ -121,7 +124,6 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 122:
     case 204:
     case 205:
-    case 268:
     case 201:
     case 194:
     case 195:
