@@ -91,10 +91,17 @@ void CDwgSelectDlg::OnSend() {
             arrGroups.push_back({strDest, {}});
         arrGroups[found->second].second.push_back(drawing.strFullPath);
     }
-    for (const auto& [strDest, arrPaths] : arrGroups)
+    for (const auto& [strDest, arrPaths] : arrGroups) {
+        // The folder first, so that a single drawing goes into it and not onto its name.
+        if (!fs::IsFolder(strDest) && !fs::CreateFolders(strDest)) {
+            Tell(this,
+                 text::Format(L"不能建立目录“%s”：%s", strDest, fs::ErrorText(fs::LastError())));
+            return;
+        }
         if (!g_XmComonPar.CopyByShFileOperat(CXmComonPar::GenStringForShFileOp(arrPaths), strDest,
                                              this))
             return; // cancelled, or the library said why
+    }
 }
 
 bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer,
@@ -143,6 +150,14 @@ bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer
 }
 
 void CDwgSelectDlg::OnDrop() {
+    // The rows are taken first: the caret put on a drawing selects that drawing's row.
+    std::vector<CDwgSelectDrawing> arrRows;
+    uintptr_t position = m_ListCtrl.GetFirstSelectedItemPosition();
+    while (position) {
+        size_t index = m_ListCtrl.GetItemData(m_ListCtrl.GetNextSelectedItem(position));
+        if (index < m_Drawings.Drawings().size())
+            arrRows.push_back(m_Drawings.Drawings()[index]);
+    }
     m_TreeCtrl.SetFocus();
     ui::Point point = m_TreeCtrl.ScreenToClient(ui::CurrentBackend().GetCursorPos());
     ui::HTREEITEM item = m_TreeCtrl.HitTest(point);
@@ -157,13 +172,6 @@ void CDwgSelectDlg::OnDrop() {
     // Equipment), or a drawing without type, the drawings without type.
     int nContainer = node->nContainer;
     std::wstring strSysType = node->kind == NodeInfo::Container ? L"" : node->strSysType;
-    std::vector<CDwgSelectDrawing> arrRows;
-    uintptr_t position = m_ListCtrl.GetFirstSelectedItemPosition();
-    while (position) {
-        size_t index = m_ListCtrl.GetItemData(m_ListCtrl.GetNextSelectedItem(position));
-        if (index < m_Drawings.Drawings().size())
-            arrRows.push_back(m_Drawings.Drawings()[index]);
-    }
     bool bChanged = false;
     for (const CDwgSelectDrawing& drawing : arrRows)
         bChanged = MoveDrawing(drawing, nContainer, strSysType) || bChanged;
