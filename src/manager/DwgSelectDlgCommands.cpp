@@ -93,7 +93,7 @@ void CDwgSelectDlg::OnSend() {
     }
     for (const auto& [strDest, arrPaths] : arrGroups) {
         // The folder first, so that a single drawing goes into it and not onto its name.
-        if (!fs::IsFolder(strDest) && !fs::CreateFolders(strDest)) {
+        if (!fs::CreateFolders(strDest)) {
             Tell(this,
                  text::Format(L"不能建立目录“%s”：%s", strDest, fs::ErrorText(fs::LastError())));
             return;
