@@ -5,12 +5,14 @@
 
 #include "drawing/ContainerDrawings.h"
 #include "platform/text/TextFile.h"
+#include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/UserActions.h"
 #include "records/XmSb.h"
 #include "suite/OvXmInfo/FileInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
+#include "support/ConsoleTranscript.h"
 #include "support/HostSupport.h"
 #include "support/SampleProject.h"
 #include "support/StyleCatalogue.h"
@@ -307,4 +309,33 @@ TEST_F(DwgSelect, TheListGrowsWithTheDialog) {
     EXPECT_EQ(dlg.GetTreeCtrl().GetRectInParent().Height(), tree.Height() + 30);
     EXPECT_EQ(dlg.GetTreeCtrl().GetRectInParent().Width(), tree.Width());
     EXPECT_EQ(dlg.GetDlgItem(ui::IDOK)->GetRectInParent().top, ok.top + 30);
+}
+
+// Driven by words, as the console host drives it: a type and an Equipment ticked, sent sorted
+// by type, two drawings deleted and one dragged onto another type. The folders are written as
+// <folder> and <to>.
+TEST_F(DwgSelect, ConsoleTranscript) {
+    TempFolder to;
+    std::vector<std::wstring> drawings;
+    CollectContainerDrawings(folder.Path(L"P\\P.itm"), drawings);
+    std::wstring transcript;
+    {
+        Console console({L"check 260 P|说明书", L"check 260 P|Q", L"click 183", to.Path(L"发送"),
+                         L"rclick 149 p0.dwg -> 276", L"check 149 p0.dwg", L"check 149 Q\\u.dwg",
+                         L"click 282", L"ok", L"drag 149 Q\\图2.dwg => 260 P|Q|原理图", L"ok"});
+        CDwgSelectDlg dlg(1, folder.Path(L"P\\P.itm"), {}, drawings);
+        EXPECT_EQ(dlg.DoModal(), ui::IDOK);
+        EXPECT_TRUE(dlg.Getm_bChanged());
+        transcript = console.transcript;
+    }
+    EXPECT_TRUE(to.Exists(L"发送\\P\\说明书\\说明.dwg"));
+    EXPECT_TRUE(to.Exists(L"发送\\P\\Q\\屏面布置图\\图1.dwg"));
+    EXPECT_FALSE(folder.Exists(L"P\\p0.dwg"));
+    EXPECT_FALSE(folder.Exists(L"P\\Q\\u.dwg"));
+    EXPECT_TRUE(folder.Exists(L"P\\Q\\图1.dwg"));
+    EXPECT_EQ(Lines(L"P\\Q\\Q.prj")[8], L"图1.dwg<面板>");
+    EXPECT_EQ(Lines(L"P\\Q\\Q.prj")[10], L"图2.dwg<>") << "now under YL";
+    transcript = text::ReplaceAll(text::ReplaceAll(transcript, to.Logical(), L"<to>"),
+                                  folder.Logical(), L"<folder>");
+    EXPECT_EQ(transcript, KeptTranscript("manager/transcripts/DwgSelectDlg.txt", transcript));
 }
