@@ -96,6 +96,26 @@ void Open(benchmark::State& state) {
     }
 }
 
+// The parts of opening, to see where its time goes.
+void CollectOnly(benchmark::State& state) {
+    for (auto _ : state) {
+        std::vector<std::wstring> drawings;
+        CollectContainerDrawings(g_projectFile, drawings);
+        benchmark::DoNotOptimize(drawings.size());
+    }
+}
+
+void ModelOnly(benchmark::State& state) {
+    std::vector<std::wstring> drawings;
+    CollectContainerDrawings(g_projectFile, drawings);
+    std::vector<STRUCT_XMSB_FILESTYLE> styles;
+    for (auto _ : state) {
+        CDwgSelectDrawings model;
+        model.Load(g_projectFile, drawings, styles);
+        benchmark::DoNotOptimize(model.Drawings().size());
+    }
+}
+
 void RecordsLoad(benchmark::State& state) {
     for (auto _ : state)
         for (const std::wstring& path : g_manageFiles) {
@@ -185,6 +205,12 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Open/DialogOn10000Drawings", Open)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5);
+    benchmark::RegisterBenchmark("Open/Part/CollectDrawings", CollectOnly)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3);
+    benchmark::RegisterBenchmark("Open/Part/ReadModel", ModelOnly)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3);
     benchmark::RegisterBenchmark("Open/RecordsLoadOf201Files", RecordsLoad)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5);

@@ -1,7 +1,5 @@
 #include "controls/TreeCtrlEx.h"
 
-#include "platform/ui/Backend.h"
-
 void CTreeCtrlEx::SetCheckBranch(ui::HTREEITEM item, bool bChecked) {
     SetCheck(item, bChecked);
     for (ui::HTREEITEM child = GetChildItem(item); child; child = GetNextSiblingItem(child))
@@ -11,11 +9,10 @@ void CTreeCtrlEx::SetCheckBranch(ui::HTREEITEM item, bool bChecked) {
 bool CTreeCtrlEx::OnChildNotify(unsigned message, ui::WPARAM wParam, ui::LPARAM lParam,
                                 ui::LRESULT* result) {
     const auto* header = reinterpret_cast<const ui::NMHDR*>(lParam);
-    if (message == ui::WM_NOTIFY && header && header->code == ui::NM_CLICK) {
-        // A click on a check box: the box has its new mark, which the branch below takes.
-        unsigned flags = 0;
-        ui::HTREEITEM item = HitTest(ScreenToClient(ui::CurrentBackend().GetCursorPos()), &flags);
-        if (item && (flags & ui::TVHT_ONITEMSTATEICON))
+    if (message == ui::WM_NOTIFY && header && header->code == ui::TVN_ITEMCHANGED) {
+        // The user changed a check box: the branch below takes its new mark.
+        ui::HTREEITEM item = reinterpret_cast<const ui::NMTREEVIEW*>(header)->itemNew.hItem;
+        if (IsItem(item))
             SetCheckBranch(item, GetCheck(item));
     }
     return ui::TreeCtrl::OnChildNotify(message, wParam, lParam, result);

@@ -6,14 +6,13 @@
 #include "suite/OvXmInfo/AllStyNameInfo.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
-#include <unordered_set>
-
 void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
                               const std::vector<std::wstring>& arrOnDisk,
                               const std::vector<STRUCT_XMSB_FILESTYLE>& arrStyles) {
     m_arrContainers.clear();
     m_arrDrawings.clear();
     m_arrRecords.clear();
+    m_arrFoldedFolders.clear();
     m_mapByPath.clear();
     m_mapDisplayNames.clear();
     m_pStyles = &arrStyles;
@@ -31,12 +30,22 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
         }
     }
     // Which drawings exist comes from one listing per folder, made by the caller: a look at
-    // the disk per record would cost more than reading all the records.
+    // the disk per record would cost more than reading all the records. The caller's paths
+    // come folder by folder, so each folder is folded once.
     OnDisk onDisk;
-    onDisk.files.reserve(arrOnDisk.size());
+    std::wstring_view lastFolder;
+    FolderOnDisk* pFolder = nullptr;
     for (const std::wstring& strPath : arrOnDisk) {
-        onDisk.files.emplace(text::FoldCase(strPath), strPath);
-        onDisk.byFolder[text::FoldCase(CEditOprt::GetParentPath(strPath))].push_back(strPath);
+        size_t slash = strPath.find_last_of(L'\\');
+        std::wstring_view folder =
+            std::wstring_view(strPath).substr(0, slash == std::wstring::npos ? 0 : slash);
+        if (!pFolder || folder != lastFolder) {
+            pFolder = &onDisk[text::FoldCase(folder)];
+            lastFolder = folder;
+        }
+        std::wstring strName = strPath.substr(slash == std::wstring::npos ? 0 : slash + 1);
+        pFolder->byName.emplace(text::FoldCase(strName), pFolder->names.size());
+        pFolder->names.push_back(std::move(strName));
     }
     m_arrDrawings.reserve(arrOnDisk.size());
     m_mapByPath.reserve(arrOnDisk.size());
@@ -58,43 +67,52 @@ void CDwgSelectDrawings::AddContainer(const std::wstring& strManageFile, bool bP
             container.arrTypes.push_back(style.strStyleName);
     m_arrContainers.push_back(std::move(container));
     m_arrRecords.push_back(records.Getm_XmSbFileArray());
+    m_arrFoldedFolders.push_back(text::FoldCase(m_arrContainers.back().strFolder));
 }
 
-void CDwgSelectDrawings::AddDrawing(int nContainer, const std::wstring& strPath,
+void CDwgSelectDrawings::AddDrawing(int nContainer, const std::wstring& strName,
+                                    const std::wstring& strFoldedName,
                                     const std::wstring& strSysType, const std::wstring& strRemark) {
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
     CDwgSelectDrawing drawing;
     drawing.nContainer = nContainer;
-    drawing.strFileName = CEditOprt::GetLastPathItem(strPath);
+    drawing.strFileName = strName;
     drawing.strSysType = strSysType;
     drawing.strDisplayType = strSysType.empty() ? std::wstring() : DisplayName(strSysType);
     drawing.strRemark = strRemark;
-    drawing.strFullPath = CEditOprt::JoinPath(container.strFolder, drawing.strFileName);
-    drawing.strRelPath =
-        nContainer > 0 ? container.strName + L"\\" + drawing.strFileName : drawing.strFileName;
-    m_mapByPath.emplace(text::FoldCase(drawing.strFullPath),
+    drawing.strFullPath = container.strFolder + L"\\" + strName;
+    drawing.strRelPath = nContainer > 0 ? container.strName + L"\\" + strName : strName;
+    m_mapByPath.emplace(m_arrFoldedFolders[static_cast<size_t>(nContainer)] + L"\\" + strFoldedName,
                         static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
 }
 
 void CDwgSelectDrawings::AddDrawingsOf(int nContainer, const OnDisk& onDisk) {
-    const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
     const std::vector<STRUCT_XMSB_FILE>& arrRecords = m_arrRecords[static_cast<size_t>(nContainer)];
-    std::unordered_set<std::wstring> placed;
+    auto found = onDisk.find(m_arrFoldedFolders[static_cast<size_t>(nContainer)]);
+    if (found == onDisk.end())
+        return; // no drawing in the folder: every record's file is missing
+    const FolderOnDisk& folder = found->second;
+    std::vector<bool> placed(folder.names.size(), false);
     // A drawing listed under a type is shown there, under the first type that lists it; the
     // typed groups are settled first, then shown after the drawings without type.
     struct Placed {
-        std::wstring strPath, strSysType, strRemark;
+        size_t index;
+        std::wstring strFolded;
+        const std::wstring* pSysType;
+        const std::wstring* pRemark;
     };
+    static const std::wstring kNone;
     std::vector<Placed> arrTyped, arrUntyped;
     auto place = [&](const STRUCT_XMSB_FILE& style, std::vector<Placed>& into) {
         for (const STRUCT_XMSB_ONEFILE& file : style.arrFiles) {
-            std::wstring strKey =
-                text::FoldCase(CEditOprt::JoinPath(container.strFolder, file.strFileName));
-            auto found = onDisk.files.find(strKey);
-            if (found == onDisk.files.end() || !placed.insert(strKey).second)
+            std::wstring strFolded = text::FoldCase(file.strFileName);
+            auto name = folder.byName.find(strFolded);
+            if (name == folder.byName.end() || placed[name->second])
                 continue;
-            into.push_back({found->second, style.strStyleName, file.strRemark});
+            placed[name->second] = true;
+            into.push_back(
+                {name->second, std::move(strFolded), &style.strStyleName, &file.strRemark});
         }
     };
     for (const STRUCT_XMSB_FILE& style : arrRecords)
@@ -103,15 +121,13 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, const OnDisk& onDisk) {
     for (const STRUCT_XMSB_FILE& style : arrRecords)
         if (style.strStyleName.empty())
             place(style, arrUntyped);
-    auto folder = onDisk.byFolder.find(text::FoldCase(container.strFolder));
-    if (folder != onDisk.byFolder.end())
-        for (const std::wstring& strPath : folder->second)
-            if (placed.insert(text::FoldCase(strPath)).second)
-                arrUntyped.push_back({strPath, L"", L""});
+    for (size_t i = 0; i < folder.names.size(); ++i)
+        if (!placed[i])
+            arrUntyped.push_back({i, text::FoldCase(folder.names[i]), &kNone, &kNone});
     for (const Placed& one : arrUntyped)
-        AddDrawing(nContainer, one.strPath, one.strSysType, one.strRemark);
+        AddDrawing(nContainer, folder.names[one.index], one.strFolded, *one.pSysType, *one.pRemark);
     for (const Placed& one : arrTyped)
-        AddDrawing(nContainer, one.strPath, one.strSysType, one.strRemark);
+        AddDrawing(nContainer, folder.names[one.index], one.strFolded, *one.pSysType, *one.pRemark);
 }
 
 int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {

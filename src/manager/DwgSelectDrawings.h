@@ -52,14 +52,16 @@ public:
 
 private:
     void AddContainer(const std::wstring& strManageFile, bool bProject);
-    // Folded full path -> the path as the disk spells it, and folded folder -> its drawings.
-    struct OnDisk {
-        std::unordered_map<std::wstring, std::wstring> files;
-        std::unordered_map<std::wstring, std::vector<std::wstring>> byFolder;
+    // The drawings on disk by folded folder: their names as the disk spells them in listing
+    // order, and folded name -> index in that list.
+    struct FolderOnDisk {
+        std::vector<std::wstring> names;
+        std::unordered_map<std::wstring, size_t> byName;
     };
+    using OnDisk = std::unordered_map<std::wstring, FolderOnDisk>;
     void AddDrawingsOf(int nContainer, const OnDisk& onDisk);
-    void AddDrawing(int nContainer, const std::wstring& strPath, const std::wstring& strSysType,
-                    const std::wstring& strRemark);
+    void AddDrawing(int nContainer, const std::wstring& strName, const std::wstring& strFoldedName,
+                    const std::wstring& strSysType, const std::wstring& strRemark);
 
     std::vector<CDwgSelectContainer> m_arrContainers;
     std::vector<CDwgSelectDrawing> m_arrDrawings;
@@ -67,5 +69,6 @@ private:
     const std::vector<STRUCT_XMSB_FILESTYLE>* m_pStyles = nullptr;
     // The records of each container, read by AddContainer.
     std::vector<std::vector<STRUCT_XMSB_FILE>> m_arrRecords;
+    std::vector<std::wstring> m_arrFoldedFolders;
     mutable std::unordered_map<std::wstring, std::wstring> m_mapDisplayNames;
 };

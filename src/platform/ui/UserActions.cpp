@@ -221,6 +221,9 @@ void ToggleCheck(TreeCtrl& tree, HTREEITEM item) {
     PointerAt(tree, point);
     tree.SetFocus();
     tree.SetCheck(item, !tree.GetCheck(item));
+    tree.NotifyTree(TVN_ITEMCHANGED, nullptr, item, 0);
+    if (!tree.IsWindow())
+        return;
     NMHDR header;
     tree.NotifyParent(header, NM_CLICK);
     ReleaseButton(tree, point);

@@ -38,8 +38,9 @@ void DoubleClick(TreeCtrl& tree, HTREEITEM item);
 void DoubleClickAfterClick(TreeCtrl& tree, HTREEITEM item);
 void RightClick(TreeCtrl& tree, HTREEITEM item);
 void Expand(TreeCtrl& tree, HTREEITEM item, bool expand);
-// A click on the item's check box; the button comes up over it (WM_LBUTTONUP to the tree), as
-// after every click of a tree item.
+// A click on the item's check box: the mark changes (TVN_ITEMCHANGED names the item), then
+// NM_CLICK, and the button comes up over it (WM_LBUTTONUP to the tree), as after every click
+// of a tree item.
 void ToggleCheck(TreeCtrl& tree, HTREEITEM item);
 // Drags an item onto a point of a window (client coordinates of `target`) and lets go, with
 // the keys the backend holds down (Ctrl for copying). The dialog follows the drag through its

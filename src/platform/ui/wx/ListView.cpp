@@ -276,7 +276,6 @@ private:
         if (!m_dragTarget || !IsWindowAlive(m_dragTarget) || !m_dragTarget->IsWindow())
             return;
         Point screen = FromWx(m_rows->ClientToScreen(point));
-        Backend().SetCursorPos(screen);
         Point client = m_dragTarget->ScreenToClient(screen);
         m_dragTarget->SendMessage(message, buttons, MAKELPARAM(client.x, client.y));
     }
