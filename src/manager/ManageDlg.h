@@ -185,6 +185,8 @@ private:
     void OnWireInformation();
     // 268: the drawing selection dialog on the open container (ManageDlgBatchFiles.cpp).
     void OnBatchFileManage();
+    // The information table of the selected Equipment (ManageDlgInfoTable.cpp).
+    void OnInfoTable();
 
     // Modify (203, ManageDlgModify.cpp): the guard and the full refresh, then by the selection.
     void OnModifyCommand();

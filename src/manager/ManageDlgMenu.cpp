@@ -107,6 +107,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 268:
         OnBatchFileManage();
         return true;
+    case 283:
+        OnInfoTable();
+        return true;
     case 203:
         OnModifyCommand();
         return true;
