@@ -168,7 +168,9 @@ TEST_F(CreatXmSb, TheNameFollowsTheDescriptionUntilItIsCustom) {
     EXPECT_EQ(Backend().Act(dialog, Type(kCombo, L"B7")), L"");
     EXPECT_EQ(Backend().Act(dialog, Timer(D::kNamingTimer)), L"");
     EXPECT_EQ(dialog.GetDlgItemText(D::IDC_NAME), L"B7-1号柜");
-    EXPECT_EQ(dialog.GetDlgItemText(D::IDC_LOCATION_LINE), L"新建位置:" + Path(L"B7-1号柜"));
+    std::wstring location = L"新建位置:";
+    location += Path(L"B7-1号柜");
+    EXPECT_EQ(dialog.GetDlgItemText(D::IDC_LOCATION_LINE), location);
     EXPECT_NE(Backend().Act(dialog, Type(D::IDC_NAME, L"X")), L"") << "read-only under a scheme";
 
     EXPECT_EQ(Backend().Act(dialog, Cell(kList, 3, 1)), L"");

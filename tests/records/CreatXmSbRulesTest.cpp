@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 using namespace ovtest;
 
 namespace {
@@ -137,7 +140,10 @@ TEST_F(CreatXmSbRefusals, NamesTheFolderCannotTakeAreRefusedBeforeAnythingIsMade
         request.strName = name;
         request.bIsXm = 1;
         EXPECT_EQ(create::CreatXmSb(request, nullptr), 0) << name;
-        EXPECT_EQ(LastBox(), L"“" + name + L"”不能用作项目名称。");
+        std::wstring expected = L"“";
+        expected += name;
+        expected += L"”不能用作项目名称。";
+        EXPECT_EQ(LastBox(), expected);
     }
     request.bIsXm = 0;
     request.strName = L"..";
