@@ -4,8 +4,11 @@
 
 #include "ManageWindow.h"
 
+#include "platform/text/WideString.h"
 #include "platform/ui/Actions.h"
 #include "records/CreatXmSbDlg.h"
+#include "support/ConsoleTranscript.h"
+#include "support/SqliteFile.h"
 
 using namespace ovtest;
 using namespace ui::act;
@@ -57,4 +60,30 @@ TEST_F(ManageWindow, NewContainersOutsideAProjectWindowsProjectAreNoCommand) {
     EXPECT_EQ(Backend().Boxes().size(), 2u);
     EXPECT_EQ(Backend().Boxes()[1].text, L"无效命令。");
     EXPECT_TRUE(Backend().Dialogs().empty() || Backend().Dialogs().back().templateId != D::IDD);
+}
+
+// At the console host's prompt: a Project named by its scheme from the Project's values, and in
+// it an Equipment from a template, named by its book number and name. The installation's folder
+// is written as <installation>.
+TEST_F(ManageWindow, ConsoleScriptMakesAProjectAndInItAnEquipmentFromATemplate) {
+    MakeSqliteFile(installation.Path(L"Data\\word.mdb"),
+                   {L"CREATE TABLE \"OV项目设备描述信息\" (WORD TEXT)",
+                    L"INSERT INTO \"OV项目设备描述信息\" VALUES ('工程名称'), ('工程合同号'), "
+                    L"('设备图册号'), ('设备名称')"});
+    installation.WriteBytes(L"Template\\prjs\\保护柜\\保护柜.prj",
+                            ManageFileBytes({L"设备名称=模板柜"}, {L"YL:", L"01.dwg<>"}));
+    SaveDrawing(installation.Path(L"Template\\prjs\\保护柜\\01.dwg"));
+    Console console({L"cell 149 1 1", L"type 20149 HT-7", L"ok", L"cell 149 0 1", L"type 20149 B1",
+                     L"cell 149 1 1", L"type 20149 1号柜", L"ok"});
+    host.Run(L"XMMANAGE\n");
+    for (const wchar_t* line :
+         {L"win rclick 124 P -> 190", L"win rclick 124 P|某变电站-HT-7 -> 191"}) {
+        console.transcript += std::wstring(L"Command: ") + line + L"\n";
+        console.backend.HandleWindowLine(line);
+    }
+    EXPECT_TRUE(installation.Exists(L"P\\某变电站-HT-7\\某变电站-HT-7.itm"));
+    EXPECT_TRUE(installation.Exists(L"P\\某变电站-HT-7\\B1-1号柜\\01.dwg"));
+    std::wstring transcript =
+        text::ReplaceAll(console.transcript, installation.Logical(), L"<installation>");
+    EXPECT_EQ(transcript, KeptTranscript("manager/transcripts/ManageCreate.txt", transcript));
 }
