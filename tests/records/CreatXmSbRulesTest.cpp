@@ -136,7 +136,7 @@ protected:
 } // namespace
 
 TEST_F(CreatXmSbRefusals, NamesTheFolderCannotTakeAreRefusedBeforeAnythingIsMade) {
-    for (const std::wstring& name : {L"..\\x", L"a/b", L"CON", L"x."}) {
+    for (const wchar_t* name : {L"..\\x", L"a/b", L"CON", L"x."}) {
         request.strName = name;
         request.bIsXm = 1;
         EXPECT_EQ(create::CreatXmSb(request, nullptr), 0) << name;
