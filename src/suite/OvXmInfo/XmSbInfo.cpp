@@ -107,7 +107,7 @@ int CXmSbInfo::CheckNewName(const CManageFileInfo& manageFile, const std::wstrin
 }
 
 int CXmSbInfo::CheckContainerName(const std::wstring& strName, int bIsXm, ui::Window* pWnd) {
-    std::wstring strTrimmed = text::Trim(strName);
+    std::wstring strTrimmed = text::TrimRight(strName);
     if (xmpath::IsUsableName(strTrimmed))
         return 1;
     ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strTrimmed, bIsXm ? L"项目" : L"设备"));
