@@ -196,10 +196,9 @@ TEST_F(ManageWindow, CommandsOfLaterPartsSaySoAndRefreshRuns) {
     Act(window, RightClick(125, L"Q|屏面布置图|图1.dwg", 201));
     Act(window, RightClick(125, L"Q", 206));
     Act(window, Key(125, ui::VK_DELETE));
-    EXPECT_EQ(
-        CommandLines(),
-        (Lines{L"删除尚未提供 (not yet available)。", L"保存为模板尚未提供 (not yet available)。",
-               L"删除尚未提供 (not yet available)。"}));
+    EXPECT_EQ(CommandLines(), (Lines{L"删除尚未提供 (not yet available)。",
+                                     L"保存为模板尚未提供 (not yet available)。",
+                                     L"删除尚未提供 (not yet available)。"}));
 
     installation.WriteBytes(L"P\\Q\\新图.dwg", "drawing");
     installation.WriteBytes(L"P\\Q\\Q.prj",
