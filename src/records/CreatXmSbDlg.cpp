@@ -337,8 +337,7 @@ void CCreatXmSbDlg::OnOK() {
         if (!create::CreatXmSb(request, this))
             return;
     }
-    m_strNewManageFile = create::NewManageFilePath(request);
-    m_strNewFolder = CEditOprt::GetParentPath(m_strNewManageFile);
+    m_strNewFolder = CEditOprt::GetParentPath(create::NewManageFilePath(request));
     KillTimer(kNamingTimer);
     RememberHistory();
     EndDialog(ui::IDOK);

@@ -53,14 +53,10 @@ public:
     CCreatXmSbDlg(std::wstring strParentFolder, int bIsXm, ui::Window* pParent = nullptr);
     ~CCreatXmSbDlg() override;
 
-    // After IDOK: the new container's folder and management file.
+    // After IDOK: the new container's folder.
     const std::wstring& Getm_strNewFolder() const { return m_strNewFolder; }
-    const std::wstring& Getm_strNewManageFile() const { return m_strNewManageFile; }
     // The template folder a file chosen through "选择模板" named (creation takes the list's).
     const std::wstring& Getm_strChosenTemplateFolder() const { return m_strChosenTemplateFolder; }
-    const std::vector<CExplainInfoNode>& GetRows() const {
-        return m_editor.Getm_ExplainInfoArray();
-    }
 
 protected:
     bool OnInitDialog() override;
@@ -101,5 +97,4 @@ private:
     std::unique_ptr<COperateMdb> m_pOperateMdb;
     bool m_bDictionaryTried = false;
     std::wstring m_strNewFolder;
-    std::wstring m_strNewManageFile;
 };
