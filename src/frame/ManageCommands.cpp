@@ -1,5 +1,6 @@
 #include "frame/ManageCommands.h"
 
+#include "drawing/InfoTableCommand.h"
 #include "frame/ManageGlobals.h"
 #include "frame/SaveToContainer.h"
 #include "manager/ManageDlg.h"
@@ -128,5 +129,5 @@ void SaveToSbCommand() {
 }
 
 void CreateInfoTableCommand() {
-    ReportNotYetAvailable(L"设备描述信息表格 (CREATEINFOTABLE) ");
+    RunCreateInfoTable();
 }

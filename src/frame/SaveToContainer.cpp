@@ -1,6 +1,7 @@
 #include "frame/SaveToContainer.h"
 
 #include "drawing/EditOprt.h"
+#include "drawing/FileSaveDlg.h"
 #include "frame/ManageCommands.h"
 #include "frame/ManageGlobals.h"
 #include "platform/cad/CommandLine.h"
@@ -48,11 +49,6 @@ bool SaveInPlace() {
     return true;
 }
 
-int RunFileSaveDialog(bool) {
-    ReportNotYetAvailable(L"文件保存对话框");
-    return ui::IDCANCEL;
-}
-
 } // namespace
 
 void SaveCurrentDrawingIntoContainer(int nMode) {
@@ -68,7 +64,8 @@ void SaveCurrentDrawingIntoContainer(int nMode) {
     int nResult;
     {
         CModuleResourceScope resources;
-        nResult = RunFileSaveDialog(nMode == 2);
+        CFileSaveDlg dialog(nMode == 2, acedGetAcadFrame());
+        nResult = dialog.DoModal();
     }
     if (nResult == ui::IDOK)
         RebuildOpenManageWindows();

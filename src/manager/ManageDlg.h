@@ -179,6 +179,8 @@ private:
     void OnWebPublishing();
     void OnExport(unsigned id);
     void OnWireInformation();
+    // The information table of the selected Equipment (ManageDlgInfoTable.cpp).
+    void OnInfoTable();
 
     // Modify (203, ManageDlgModify.cpp): the guard and the full refresh, then by the selection.
     void OnModifyCommand();

@@ -100,6 +100,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 215:
         OnWireInformation();
         return true;
+    case 283:
+        OnInfoTable();
+        return true;
     case 203:
         OnModifyCommand();
         return true;

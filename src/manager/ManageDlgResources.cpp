@@ -35,6 +35,7 @@ std::vector<ui::MenuTemplateItem> ManageTreeMenuTemplate() {
              {Item(282, L"项目设备明细汇总"),
               Item(203, L"修改..."),
               Item(215, L"导线信息查询修改"),
+              Item(283, L"设备描述信息表格输出..."),
               separator,
               Item(192, L"打开(&O)"),
               Item(120, L"查看图纸信息"),

@@ -2,9 +2,9 @@
 
 namespace {
 
-constexpr unsigned kMenuCommands[] = {282, 203, 215, 192, 120, 206, 193, 190, 191, 213, 122, 204,
-                                      205, 268, 201, 194, 195, 196, 198, 208, 199, 209, 200, 207,
-                                      239, 241, 243, 245, 247, 251, 197, 210, 202, 171, 217};
+constexpr unsigned kMenuCommands[] = {282, 203, 215, 283, 192, 120, 206, 193, 190, 191, 213, 122,
+                                      204, 205, 268, 201, 194, 195, 196, 198, 208, 199, 209, 200,
+                                      207, 239, 241, 243, 245, 247, 251, 197, 210, 202, 171, 217};
 
 int EnabledIf(bool enabled) {
     return enabled ? kMenuItemEnabled : kMenuItemGrayed;
@@ -66,6 +66,9 @@ int TreeMenuItemState(unsigned id, const CTreeMenuContext& c) {
     case 215:
     case 204:
         return EnabledIf(bContent && c.bHasSbNode ? c.nSbKind == 1 : c.bHasXmNode);
+    case 283:
+        // The information table belongs to an Equipment's layout drawing.
+        return bContent && c.bHasSbNode && c.nSbKind == 1 ? kMenuItemEnabled : kMenuItemRemoved;
     case 192:
     case 120:
         return OpenState(c);

@@ -17,6 +17,7 @@
 #include "suite/OvXmInfo/XmComonPar.h"
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"
+#include "support/SampleProject.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -137,21 +138,24 @@ TEST_F(ManageCommands, WithoutACurrentContainerOnlyTheMessageIsShown) {
     (void)path;
 }
 
-TEST_F(ManageCommands, OtherDrawingsGoToTheSaveDialogWhichSaysItIsNotAvailable) {
-    MakeProjectAndEquipmentCurrent();
+TEST_F(ManageCommands, OtherDrawingsGoToTheSaveDialog) {
+    installation.WriteBytes(L"E\\E.prj", ManageFileBytes({L"设备名称=E"}, {}));
+    installation.WriteBytes(L"Data\\default.dat", Cp936(installation.Path(L"E\\E.prj") + L"\r\n"));
     // Q's management file is named after another folder: Q is no container folder.
     std::wstring path = OpenDrawingInContainer(L"Q", L"R.prj");
     std::string before = installation.ReadBytes(L"Q\\A.dwg");
     host.Run(L"SAVETOSB\n");
-    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"文件保存对话框尚未提供 (not yet available)。"});
+    ASSERT_EQ(host.Boxes().Dialogs().size(), 1u);
+    EXPECT_EQ(host.Boxes().Dialogs()[0].caption, L"文件保存到设备");
+    EXPECT_EQ(host.Boxes().Dialogs()[0].result, ui::IDCANCEL) << "nobody pressed Save";
+    EXPECT_TRUE(Lines().empty());
     EXPECT_EQ(installation.ReadBytes(L"Q\\A.dwg"), before);
     ExpectRestored();
 
-    cad::CommandLine::Instance().Clear();
     acDocManager->appContextNewDocument(L"");
-    host.Run(L"SAVETOXM\n");
-    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"文件保存对话框尚未提供 (not yet available)。"})
-        << "untitled";
+    host.Run(L"SAVETOSB\n");
+    ASSERT_EQ(host.Boxes().Dialogs().size(), 2u) << "untitled";
+    EXPECT_TRUE(Lines().empty());
     (void)path;
 }
 
@@ -270,7 +274,8 @@ TEST_F(ManageCommands, UnloadingRemovesTheCommandsAndClosesTheWindow) {
     EXPECT_EQ(acrxGetApiVersion(), ACRX_API_RELEASE);
     acrxEntryPoint(AcRx::kInitAppMsg, nullptr);
     host.Run(L"CREATEINFOTABLE\n");
-    EXPECT_EQ(Lines().back(), L"设备描述信息表格 (CREATEINFOTABLE) 尚未提供 (not yet available)。");
+    EXPECT_NE(Lines().back().find(L"没有设备描述信息表格的内容"), std::wstring::npos)
+        << "the command is there again, and without a table's entries it draws nothing";
 }
 
 TEST_F(ManageCommands, TheDocumentLockOfAModalStepHoldsForItsScopeOnly) {

@@ -36,6 +36,8 @@ void CManageFileInfo::Clear() {
     m_FileStyleNodeArray.clear();
     m_arrOtherLines.clear();
     m_arrLinesAfterEof.clear();
+    m_strPendingContent.clear();
+    m_bContentPending = false;
 }
 
 int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
@@ -62,13 +64,30 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     // would lose whatever the block's end would have told.
     if (!bRead)
         return 0;
-    xmfile::ContentScan scan = xmfile::ScanContent(arrLines, block.nextLine, false);
+    if (block.nextLine < arrLines.size()) {
+        const wchar_t* pStart = arrLines[block.nextLine].data();
+        m_strPendingContent.assign(pStart, strContent.data() + strContent.size() - pStart);
+    }
+    m_bContentPending = true;
+    return 1;
+}
+
+void CManageFileInfo::LoadContent() const {
+    m_bContentPending = false;
+    std::wstring strContent = std::move(m_strPendingContent);
+    m_strPendingContent.clear();
+    thread_local std::vector<std::wstring_view> arrLines;
+    xmfile::SplitManageFileLines(strContent, arrLines);
+    xmfile::ContentScan scan = xmfile::ScanContent(arrLines, 0, false);
+    // The records are made once, whichever accessor asks first; the object itself is never
+    // const where it is made.
+    auto* pSelf = const_cast<CManageFileInfo*>(this);
     m_FileStyleNodeArray.reserve(scan.arrStyles.size());
     for (xmfile::ContentStyle& style : scan.arrStyles) {
         bool bNamed = !style.strStyleName.empty();
-        CFileStyleNodeInfo* pStyle =
-            AddStyle(bNamed ? CStyleNameNode::FromSysName(style.strStyleName) : CStyleNameNode(),
-                     bNamed ? 1 : 0);
+        CFileStyleNodeInfo* pStyle = pSelf->AddStyle(
+            bNamed ? CStyleNameNode::FromSysName(style.strStyleName) : CStyleNameNode(),
+            bNamed ? 1 : 0);
         pStyle->m_FileInfoArray.reserve(style.arrFiles.size());
         for (xmfile::ContentFile& file : style.arrFiles) {
             auto pFile = std::make_unique<CFileInfoNode>(std::move(file.strFileName),
@@ -79,12 +98,12 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     }
     m_arrOtherLines = std::move(scan.arrOtherLines);
     m_arrLinesAfterEof = std::move(scan.arrLinesAfterEof);
-    return 1;
 }
 
 std::wstring CManageFileInfo::GetManageFileText() const {
     // Built in one piece: the window writes hundreds of files back in a row, most of which it
     // then finds unchanged.
+    EnsureContent();
     std::wstring strText;
     strText.reserve(4096);
     auto line = [&strText](std::wstring_view strLine) {

@@ -55,6 +55,7 @@ public:
     }
     // The drawing types in file order; the group without type, when there is one, first.
     const std::vector<std::unique_ptr<CFileStyleNodeInfo>>& Getm_FileStyleNodeArray() const {
+        EnsureContent();
         return m_FileStyleNodeArray;
     }
 
@@ -102,16 +103,26 @@ private:
     bool IsFileUpToDate(const std::string& strBytes) const;
     CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
     void Clear();
+    // The content section becomes records when first asked for: a Project's window reads the
+    // description of every Equipment below it but shows the drawings of one at a time.
+    void EnsureContent() const {
+        if (m_bContentPending)
+            LoadContent();
+    }
+    void LoadContent() const;
 
     std::wstring m_StrManageFilePathName;
     std::wstring m_StrFullPathName;
     std::wstring m_StrDirName;
     int m_IsXmManageFile = 0;
     std::vector<CExplainInfoNode> m_ExplainInfoArray;
-    std::vector<std::unique_ptr<CFileStyleNodeInfo>> m_FileStyleNodeArray;
+    // Filled from the text after the description block, kept as read, on first use.
+    mutable std::wstring m_strPendingContent;
+    mutable bool m_bContentPending = false;
+    mutable std::vector<std::unique_ptr<CFileStyleNodeInfo>> m_FileStyleNodeArray;
     // Lines of the file outside the description block and the content section, kept so that
     // rewriting the file loses nothing another program may have put there.
-    std::vector<std::wstring> m_arrOtherLines;
-    std::vector<std::wstring> m_arrLinesAfterEof;
+    mutable std::vector<std::wstring> m_arrOtherLines;
+    mutable std::vector<std::wstring> m_arrLinesAfterEof;
     int m_nLastWriteError = 0;
 };

@@ -14,6 +14,7 @@ int CManageFileInfo::CanNameStyle(const std::wstring& strName) {
 }
 
 CFileStyleNodeInfo* CManageFileInfo::AddStyle(CStyleNameNode styleName, int bIsExistStyleName) {
+    EnsureContent();
     auto pStyle = std::make_unique<CFileStyleNodeInfo>(std::move(styleName), bIsExistStyleName);
     pStyle->m_pManageFileInfo = this;
     // The group without type always stands first, where the file keeps it.
@@ -103,6 +104,7 @@ CFileInfoNode* CManageFileInfo::AddNoStyleFileByInputFileName(const std::wstring
 
 CFileStyleNodeInfo*
 CManageFileInfo::FindStyNodeByInputFileName(const std::wstring& strFileName) const {
+    EnsureContent();
     for (const auto& pStyle : m_FileStyleNodeArray)
         if (pStyle->IsExistInputFileName(strFileName))
             return pStyle.get();
@@ -111,6 +113,7 @@ CManageFileInfo::FindStyNodeByInputFileName(const std::wstring& strFileName) con
 
 CFileStyleNodeInfo*
 CManageFileInfo::FindStyNodeByInputSysOrDisName(const std::wstring& strName) const {
+    EnsureContent();
     if (strName.empty())
         return nullptr;
     for (const auto& pStyle : m_FileStyleNodeArray) {
@@ -123,6 +126,7 @@ CManageFileInfo::FindStyNodeByInputSysOrDisName(const std::wstring& strName) con
 }
 
 CFileStyleNodeInfo* CManageFileInfo::GetOrCreateNewNullStyleNodeIfNoExist() {
+    EnsureContent();
     if (!m_FileStyleNodeArray.empty() && !m_FileStyleNodeArray.front()->Getm_bIsExistStyleName())
         return m_FileStyleNodeArray.front().get();
     return AddStyle(CStyleNameNode(), 0);
@@ -149,6 +153,7 @@ CFileStyleNodeInfo* CManageFileInfo::ModfyStyleNameToNew(CFileStyleNodeInfo* pSt
 }
 
 int CManageFileInfo::DeleteStyleNode(CFileStyleNodeInfo* pStyle) {
+    EnsureContent();
     auto found = std::find_if(m_FileStyleNodeArray.begin(), m_FileStyleNodeArray.end(),
                               [pStyle](const auto& p) { return p.get() == pStyle; });
     if (found == m_FileStyleNodeArray.end())

@@ -109,6 +109,38 @@ TEST(ManageFileInfo, AHandMadeWindowsFileReadsAsExpected) {
     EXPECT_EQ(Dump(again), Dump(file));
 }
 
+TEST(ManageFileInfo, TheDrawingListIsMadeOnFirstUseFromTheTextAsItWasRead) {
+    ScopedStyleCatalogue catalogue(kCatalogue);
+    TempFolder folder;
+    std::string first =
+        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"旁注", L"$BEGIN CONTENT OF PRJ",
+                    L"屏端子图:", L"D-01.dwg<端子>", L"$End CONTENT OF PRJ", L"$EOF", L"尾行"});
+    folder.WriteBytes(L"S\\S.prj", first);
+    folder.WriteBytes(L"T\\T.prj", Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ",
+                                               L"$BEGIN CONTENT OF PRJ", L"t.dwg<>",
+                                               L"$END CONTENT OF PRJ", L"$EOF"}));
+    CManageFileInfo file;
+    ASSERT_EQ(file.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    // Another program changes the file before the list is first asked for: the records are
+    // still those of the text that was read, as they would have been had they been made then.
+    folder.WriteBytes(L"S\\S.prj", Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ"}));
+    ASSERT_NE(file.FindStyNodeByInputFileName(L"D-01.dwg"), nullptr);
+    EXPECT_EQ(Dump(file), (std::vector<std::wstring>{L"[屏端子图|屏端子图]",
+                                                     L"D-01.dwg<端子> in " + folder.Path(L"S")}));
+    ASSERT_EQ(file.WriteManageFile(), 1);
+    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), first) << "nothing of the file is lost";
+
+    // Written back before anything asked for the list, and read again into the same object.
+    CManageFileInfo untouched;
+    ASSERT_EQ(untouched.ReadManageFile(folder.Path(L"S\\S.prj")), 1);
+    folder.WriteBytes(L"S\\S.prj", "");
+    ASSERT_EQ(untouched.WriteManageFile(), 1);
+    EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), first);
+    ASSERT_EQ(untouched.ReadManageFile(folder.Path(L"T\\T.prj")), 1);
+    EXPECT_EQ(Dump(untouched),
+              (std::vector<std::wstring>{L"[|]", L"t.dwg<> in " + folder.Path(L"T")}));
+}
+
 TEST(ManageFileInfo, AFailedWriteLeavesTheOldFileIntactAndSaysSo) {
     for (ovtest::WriteFault fault : ovtest::kWriteFaults) {
         SCOPED_TRACE(ovtest::WriteFaultName(fault));
