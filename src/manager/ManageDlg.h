@@ -192,6 +192,9 @@ private:
     void OnModifyCommand();
     // A Project or Equipment through CModfyXmSbDlg, its folder renamed when the dialog says so.
     void ModifyContainer(CXmSbTreeNodeInfo* pNode);
+    // New Project (190, from the project tree) or Equipment (191) in the selected Project of a
+    // Project window, through CCreatXmSbDlg (ManageDlgCreate.cpp); "无效命令。" otherwise.
+    void OnCreateCommand(unsigned id);
 
     ui::PreviewFrame m_PreviewFrame;
     ui::TreeCtrl m_SbTreeCtrl;
