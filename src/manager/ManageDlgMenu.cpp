@@ -81,11 +81,7 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         return true;
     case 190:
     case 191:
-        // New containers are made in a Project window, 190 from the project tree only.
-        if (m_nMode == 1 && m_CurSelInfo.m_pXmNode && (id == 191 || m_CurSelInfo.m_nTreeUsed == 1))
-            ReportNotYetAvailable(id == 190 ? L"新建项目" : L"新建设备");
-        else
-            ui::MessageBox(this, L"无效命令。", L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        OnCreateCommand(id);
         return true;
     case 192:
         OnOpenCommand();
@@ -104,6 +100,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         return true;
     case 215:
         OnWireInformation();
+        return true;
+    case 268:
+        OnBatchFileManage();
         return true;
     case 283:
         OnInfoTable();
@@ -154,7 +153,6 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
     case 206:
     case 213:
     case 122:
-    case 268:
         ReportNotYetAvailable(CommandName(id).c_str());
         return true;
     default:
