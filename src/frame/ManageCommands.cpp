@@ -39,10 +39,6 @@ void OpenManageWindow(int nMode) {
 
 } // namespace
 
-void ReportNotYetAvailable(const wchar_t* feature) {
-    acutPrintf(L"\n%s尚未提供 (not yet available)。\n", feature);
-}
-
 bool IsPropertySheetOpen() {
     bool found = false;
     ui::EnumWindows([&found](ui::Window* window) {

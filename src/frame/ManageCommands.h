@@ -28,5 +28,3 @@ void CreateInfoTableCommand();
 bool IsPropertySheetOpen();
 // Gives the installation folders to the management-file and title-block libraries.
 void HandInstallationFoldersToLibraries();
-// Says on the command line that a part of the system is not available in this build.
-void ReportNotYetAvailable(const wchar_t* feature);

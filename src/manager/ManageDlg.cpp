@@ -245,6 +245,10 @@ void CManageDlg::OnOpenButton() {
     const std::wstring& strPath = request.fileName;
     std::error_code ignored;
     std::filesystem::current_path(fs::ToNative(CEditOprt::GetParentPath(strPath)), ignored);
+    OpenManageFile(strPath);
+}
+
+int CManageDlg::OpenManageFile(const std::wstring& strPath) {
     int nMode =
         strPath.size() >= 4 && text::EqualsNoCase(strPath.substr(strPath.size() - 4), L".prj") ? 0
                                                                                                : 1;
@@ -252,7 +256,7 @@ void CManageDlg::OnOpenButton() {
     // a refused file leaves everything as it was, so that menus and placement keep following
     // what the trees show.
     if (!LoadManageFile(strPath, nMode))
-        return;
+        return 0;
     m_strOpenManageFile = strPath;
     m_nMode = nMode;
     SetWindowText(Caption(nMode));
@@ -263,4 +267,5 @@ void CManageDlg::OnOpenButton() {
         ScrollFirstContentItemToTop();
     AdjustTopLevelExpansion(m_XmTreeCtrl);
     AdjustTopLevelExpansion(m_SbTreeCtrl);
+    return 1;
 }

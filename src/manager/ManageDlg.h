@@ -127,6 +127,10 @@ public:
     // Loads a management file into the trees with a mode (1 Project, 0 Equipment); 0 when the
     // library refuses it (it says why) and the trees stay as they were.
     int LoadManageFile(const std::wstring& strPath, int nMode);
+    // Loads a management file as the open button does: the mode follows the extension (".prj"
+    // an Equipment), with caption and location label, and the file is remembered as the
+    // current Project or Equipment. 0 when the library refuses it.
+    int OpenManageFile(const std::wstring& strPath);
     // Rebuilds the trees (bFull: from the remembered management file) and selects again what
     // was selected.
     void RefreshTree(int bFull);
@@ -222,6 +226,8 @@ private:
     void OnWebPublishing();
     void OnExport(unsigned id);
     void OnWireInformation();
+    // 268: the drawing selection dialog on the open container (ManageDlgBatchFiles.cpp).
+    void OnBatchFileManage();
     // The information table of the selected Equipment (ManageDlgInfoTable.cpp).
     void OnInfoTable();
 
@@ -243,7 +249,8 @@ private:
     // ManageDlgTemplate.cpp.
     void OnNewDrawing();
     void OnSaveAsTemplate();
-    // Batch creation of Equipments from the product-data database (122, ManageDlgBatch.cpp).
+    // Batch creation of Equipments from the product-data database (122,
+    // ManageDlgBatchEquipments.cpp).
     void OnBatchCreateEquipments();
 
     // Delete (201 and the Delete key, ManageDlgDelete.cpp).
@@ -279,6 +286,9 @@ private:
     void OnModifyCommand();
     // A Project or Equipment through CModfyXmSbDlg, its folder renamed when the dialog says so.
     void ModifyContainer(CXmSbTreeNodeInfo* pNode);
+    // New Project (190, from the project tree) or Equipment (191) in the selected Project of a
+    // Project window, through CCreatXmSbDlg (ManageDlgCreate.cpp); "无效命令。" otherwise.
+    void OnCreateCommand(unsigned id);
 
     ui::PreviewFrame m_PreviewFrame;
     ui::TreeCtrl m_SbTreeCtrl;

@@ -8,26 +8,11 @@
 #include "manager/ManageDlg.h"
 #include "manager/ManageDlgResources.h"
 #include "manager/ManageMenuStates.h"
-#include "platform/text/WideString.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/MessageBox.h"
 #include "store/WorkingMode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
-
-namespace {
-
-// The name of a command as the menu shows it, without its accelerator and dots.
-std::wstring CommandName(unsigned id) {
-    ui::Menu menu(ManageTreeMenuTemplate());
-    std::wstring strName = menu.GetMenuString(id, ui::MF_BYCOMMAND);
-    size_t accelerator = strName.find(L"(&");
-    if (accelerator != std::wstring::npos)
-        strName.erase(accelerator);
-    return text::TrimRight(strName, L".");
-}
-
-} // namespace
 
 void CManageDlg::SelectItemUnderCursor(bool bXmTree) {
     ui::TreeCtrl& tree = bXmTree ? m_XmTreeCtrl : m_SbTreeCtrl;
@@ -81,11 +66,7 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         return true;
     case 190:
     case 191:
-        // New containers are made in a Project window, 190 from the project tree only.
-        if (m_nMode == 1 && m_CurSelInfo.m_pXmNode && (id == 191 || m_CurSelInfo.m_nTreeUsed == 1))
-            ReportNotYetAvailable(id == 190 ? L"新建项目" : L"新建设备");
-        else
-            ui::MessageBox(this, L"无效命令。", L"Tessaline", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        OnCreateCommand(id);
         return true;
     case 192:
         OnOpenCommand();
@@ -104,6 +85,9 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         return true;
     case 215:
         OnWireInformation();
+        return true;
+    case 268:
+        OnBatchFileManage();
         return true;
     case 283:
         OnInfoTable();
@@ -159,9 +143,6 @@ bool CManageDlg::RouteMenuCommand(unsigned id) {
         return true;
     case 122:
         OnBatchCreateEquipments();
-        return true;
-    case 268:
-        ReportNotYetAvailable(CommandName(id).c_str());
         return true;
     default:
         return false;

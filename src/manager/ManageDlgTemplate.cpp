@@ -59,7 +59,7 @@ void CManageDlg::OnSaveAsTemplate() {
         strName = text::Trim(dialog.m_strName);
     }
     // The name becomes a folder below the template folder: "..\..\Data" would replace another.
-    if (!CXmSbInfo::CheckUsableName(strName, bIsXm, this))
+    if (!CXmSbInfo::CheckContainerName(strName, bIsXm, this))
         return;
     ui::CWaitCursor waitCursor;
     int bSaved =

@@ -9,6 +9,7 @@
 #include "platform/cad/DbText.h"
 #include "platform/cad/Documents.h"
 #include "platform/text/WideString.h"
+#include "records/DrawingLocation.h"
 #include "records/ExplainInfo.h"
 #include "records/TitleBlockFill.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
@@ -98,7 +99,8 @@ AcApDocument* DocumentOf(AcDbDatabase* pDb) {
 
 enum class WriteResult { Written, Unreadable, Unsaved };
 
-WriteResult WriteToDrawing(const std::wstring& strDwgPath, const CDrawingDescription& description) {
+WriteResult WriteToDrawing(const std::wstring& strDwgPath, const CDrawingDescription& description,
+                           const std::wstring& strNewLocation) {
     AcDbDatabase* pDb = nullptr;
     int nFromFile = CEditOprt::GetDrawingDatabase(strDwgPath, pDb);
     if (!pDb)
@@ -109,6 +111,8 @@ WriteResult WriteToDrawing(const std::wstring& strDwgPath, const CDrawingDescrip
         acDocManager->lockDocument(pDoc);
     int nChanged =
         WriteDescriptionInDatabase(pDb, CEditOprt::GetLastPathItem(strDwgPath), description);
+    if (!strNewLocation.empty())
+        nChanged += RenameLocationInDatabase(pDb, strNewLocation);
     if (pDoc)
         acDocManager->unlockDocument(pDoc);
     // The stand-in host draws nothing, so there is no view to regenerate. A drawing read from
@@ -149,14 +153,15 @@ int WriteDescriptionInDatabase(AcDbDatabase* pDb, const std::wstring& strFileNam
 
 int WriteDescriptionToDrawing(const std::wstring& strDwgPath,
                               const CDrawingDescription& description) {
-    return WriteToDrawing(strDwgPath, description) == WriteResult::Written ? 1 : 0;
+    return WriteToDrawing(strDwgPath, description, L"") == WriteResult::Written ? 1 : 0;
 }
 
 int WriteDescriptionToDrawings(const std::vector<std::wstring>& arrDwgPaths,
-                               const CDrawingDescription& description) {
+                               const CDrawingDescription& description,
+                               const std::wstring& strNewLocation) {
     int nWritten = 0;
     for (const std::wstring& strPath : arrDwgPaths) {
-        switch (WriteToDrawing(strPath, description)) {
+        switch (WriteToDrawing(strPath, description, strNewLocation)) {
         case WriteResult::Written:
             ++nWritten;
             break;

@@ -56,9 +56,12 @@ int WriteDescriptionToDrawing(const std::wstring& strDwgPath,
 
 // Each drawing in turn; a drawing that cannot be read or saved is named on the command line
 // ("图纸"%s"无法读取，没有写入描述信息。" / "图纸"%s"无法保存，没有写入描述信息。") and the
-// others go on. The number of drawings written.
+// others go on. With a new location (an Equipment made from a template) each drawing's
+// location is renamed to it too (RenameLocationInDatabase), in the same reading and saving of
+// the drawing. The number of drawings written.
 int WriteDescriptionToDrawings(const std::vector<std::wstring>& arrDwgPaths,
-                               const CDrawingDescription& description);
+                               const CDrawingDescription& description,
+                               const std::wstring& strNewLocation = L"");
 
 // The drawings of a container (CollectContainerDrawings: an Equipment's, or a Project's own and
 // those of its Equipments) get the description. A Project's own drawings and an Equipment's

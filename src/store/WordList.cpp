@@ -42,26 +42,39 @@ std::wstring FindWordTable(const std::vector<std::wstring>& arrTableNames,
     return {};
 }
 
+std::unique_ptr<COperateMdb> OpenLocalWordDictionary() {
+    std::wstring strPath = GetLocalWordDictionaryPath();
+    RefreshLocalWordDictionary(strPath);
+    auto pOperateMdb = std::make_unique<COperateMdb>(strPath);
+    if (!pOperateMdb->IsConnected())
+        pOperateMdb.reset();
+    return pOperateMdb;
+}
+
+int GetWordListFrom(COperateMdb& operateMdb, const std::wstring& strTitle,
+                    std::vector<std::wstring>& arrWords, WordTableRule rule) {
+    arrWords.clear();
+    std::vector<std::wstring> arrTableNames;
+    operateMdb.GetTableNames(arrTableNames);
+    std::wstring strTable = FindWordTable(arrTableNames, strTitle, rule);
+    if (strTable.empty()) {
+        if (rule == WordTableRule::OvPrefixed)
+            arrWords.assign(2, std::wstring());
+        return -1;
+    }
+    return operateMdb.GetFieldValues(strTable, L"WORD", arrWords, kMdbChar, 0);
+}
+
 int GetWordList(const std::wstring& strTitle, std::vector<std::wstring>& arrWords,
                 std::unique_ptr<COperateMdb>& pOperateMdb, WordTableRule rule) {
     arrWords.clear();
-    if (!pOperateMdb) {
-        std::wstring strPath = GetLocalWordDictionaryPath();
-        RefreshLocalWordDictionary(strPath);
-        pOperateMdb = std::make_unique<COperateMdb>(strPath);
-        if (!pOperateMdb->IsConnected()) {
-            pOperateMdb.reset();
-            return 0;
-        }
-    }
-    std::vector<std::wstring> arrTableNames;
-    pOperateMdb->GetTableNames(arrTableNames);
-    std::wstring strTable = FindWordTable(arrTableNames, strTitle, rule);
-    if (strTable.empty()) {
-        pOperateMdb.reset();
-        if (rule == WordTableRule::OvPrefixed)
-            arrWords.assign(2, std::wstring());
+    if (!pOperateMdb)
+        pOperateMdb = OpenLocalWordDictionary();
+    if (!pOperateMdb)
         return 0;
-    }
-    return pOperateMdb->GetFieldValues(strTable, L"WORD", arrWords, kMdbChar, 0);
+    int nResult = GetWordListFrom(*pOperateMdb, strTitle, arrWords, rule);
+    if (nResult >= 0)
+        return nResult;
+    pOperateMdb.reset();
+    return 0;
 }

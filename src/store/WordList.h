@@ -36,6 +36,17 @@ void RefreshLocalWordDictionary(const std::wstring& strMdbPath);
 std::wstring FindWordTable(const std::vector<std::wstring>& arrTableNames,
                            const std::wstring& strTitle, WordTableRule rule);
 
+// The local dictionary opened as GetWordList opens it (refreshed first on a super-client
+// installation); null when it cannot be opened.
+std::unique_ptr<COperateMdb> OpenLocalWordDictionary();
+
+// The words of the title's table in a dictionary that stays open whatever is found, for a
+// dialog that opens the dictionary once for its whole life. 1 when the table was read, 0 when
+// reading it failed, -1 when no table belongs to the title.
+int GetWordListFrom(COperateMdb& operateMdb, const std::wstring& strTitle,
+                    std::vector<std::wstring>& arrWords,
+                    WordTableRule rule = WordTableRule::TitleAfterFirstCharacter);
+
 // Fills arrWords with the words of the title's table, in table order (empty cells as empty
 // words). 1 when a table was found and read.
 int GetWordList(const std::wstring& strTitle, std::vector<std::wstring>& arrWords,

@@ -52,6 +52,10 @@ bool Rename(std::wstring_view from, std::wstring_view to);
 // With `overwrite`, an existing target is replaced only by a complete copy (made beside it
 // and renamed over it), never truncated and rewritten in place.
 bool CopyFile(std::wstring_view from, std::wstring_view to, bool overwrite);
+// A file to a target name that is free, in few system calls (open both, copy in the kernel,
+// close both), for copies of many files into folders the caller knows: EEXIST when the target
+// exists after all. A failed copy removes what it wrote, so the target is complete or absent.
+bool CopyNewFile(std::wstring_view from, std::wstring_view to);
 // A file or a whole folder to a target that does not exist yet. When a copy fails part way,
 // what was already copied is removed again, so the target is either complete or absent.
 bool CopyTree(std::wstring_view from, std::wstring_view to);

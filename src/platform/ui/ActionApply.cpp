@@ -43,6 +43,38 @@ HTREEITEM FindByText(const TreeCtrl& tree, HTREEITEM first, const std::wstring& 
 
 } // namespace
 
+namespace {
+
+// Where a drag lets go on its target: on the label of the item or the row the action names,
+// else in the middle of the control.
+std::wstring DropPoint(Control& target, const Action& action, Point& point) {
+    point = target.GetClientRect().CenterPoint();
+    if (action.targetItem.empty())
+        return {};
+    if (auto* targetTree = dynamic_cast<TreeCtrl*>(&target)) {
+        HTREEITEM onto = nullptr;
+        if (!FindTreeItem(*targetTree, action.targetItem, onto))
+            return text::Format(L"Control %d has no item \"%s\".", action.targetId,
+                                action.targetItem);
+        targetTree->EnsureVisible(onto);
+        Rect label;
+        targetTree->GetItemRect(onto, &label, true);
+        point = {label.left + 2, label.top + label.Height() / 2};
+    } else if (auto* targetList = dynamic_cast<ListCtrl*>(&target)) {
+        int onto = FindListRow(*targetList, action.targetItem);
+        if (onto < 0)
+            return text::Format(L"Control %d has no row \"%s\".", action.targetId,
+                                action.targetItem);
+        targetList->EnsureVisible(onto, false);
+        Rect cell;
+        targetList->GetItemRect(onto, &cell, LVIR_BOUNDS);
+        point = {cell.left + 2, cell.top + cell.Height() / 2};
+    }
+    return {};
+}
+
+} // namespace
+
 bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
     item = nullptr;
     if (name.find(L'|') == std::wstring::npos) {
@@ -65,8 +97,13 @@ bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& ite
 }
 
 int FindListRow(const ListCtrl& list, const std::wstring& name) {
-    return IndexOf(name, list.GetItemCount(),
-                   [&list](int row) { return list.GetItemText(row, 0); });
+    int row =
+        IndexOf(name, list.GetItemCount(), [&list](int row) { return list.GetItemText(row, 0); });
+    // Rows whose first cells repeat (a category) are named by a cell that tells them apart.
+    for (int column = 1; row < 0 && column < list.GetColumnCount(); ++column)
+        row = IndexOf(name, list.GetItemCount(),
+                      [&list, column](int row) { return list.GetItemText(row, column); });
+    return row;
 }
 
 std::wstring ApplyAction(Dialog& dialog, const Action& action) {
@@ -222,19 +259,9 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             Control* target = dialog.GetDlgItem(action.targetId);
             if (!target)
                 return text::Format(L"There is no control %d.", action.targetId);
-            Point point = target->GetClientRect().CenterPoint();
-            if (auto* targetTree = dynamic_cast<TreeCtrl*>(target)) {
-                HTREEITEM onto = nullptr;
-                if (!action.targetItem.empty()) {
-                    if (!FindTreeItem(*targetTree, action.targetItem, onto))
-                        return text::Format(L"Control %d has no item \"%s\".", action.targetId,
-                                            action.targetItem);
-                    targetTree->EnsureVisible(onto);
-                    Rect label;
-                    targetTree->GetItemRect(onto, &label, true);
-                    point = {label.left + 2, label.top + label.Height() / 2};
-                }
-            }
+            Point point;
+            if (std::wstring error = DropPoint(*target, action, point); !error.empty())
+                return error;
             gesture::Drag(*tree, found, *target, point);
             return {};
         }
@@ -245,18 +272,9 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             Control* target = dialog.GetDlgItem(action.targetId);
             if (!target)
                 return text::Format(L"There is no control %d.", action.targetId);
-            Point point = target->GetClientRect().CenterPoint();
-            if (auto* targetList = dynamic_cast<ListCtrl*>(target);
-                targetList && !action.targetItem.empty()) {
-                int onto = FindListRow(*targetList, action.targetItem);
-                if (onto < 0)
-                    return text::Format(L"Control %d has no row \"%s\".", action.targetId,
-                                        action.targetItem);
-                targetList->EnsureVisible(onto, false);
-                Rect cell;
-                targetList->GetItemRect(onto, &cell, LVIR_BOUNDS);
-                point = {cell.left + 2, cell.top + cell.Height() / 2};
-            }
+            Point point;
+            if (std::wstring error = DropPoint(*target, action, point); !error.empty())
+                return error;
             gesture::Drag(*list, row, *target, point);
             return {};
         }

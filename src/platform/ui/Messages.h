@@ -117,6 +117,8 @@ inline constexpr int LVN_BEGINDRAG = -109;
 inline constexpr int LVN_KEYDOWN = -155;
 inline constexpr int HDN_ITEMCLICK = -322;
 inline constexpr int TVN_KEYDOWN = -412;
+// The user changed an item's check box (NMTREEVIEW, the item in itemNew).
+inline constexpr int TVN_ITEMCHANGED = -418;
 inline constexpr int TVN_SELCHANGING = -450;
 inline constexpr int TVN_SELCHANGED = -451;
 inline constexpr int TVN_ITEMEXPANDING = -454;

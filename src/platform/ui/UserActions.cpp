@@ -22,6 +22,23 @@ Point TreeItemPoint(TreeCtrl& tree, HTREEITEM item) {
     return {label.left + 2, label.top + label.Height() / 2};
 }
 
+// The left button coming up over a control after a click of it: a control class may act on
+// the release (a tree that reports its check marks to its dialog).
+void ReleaseButton(Window& window, Point point) {
+    if (window.IsWindow())
+        window.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
+// Who follows a drag once it began: the window that took the mouse capture, else the parent
+// of the control dragged from.
+Window* DragReceiver(Window& source) {
+    Window* captured = Window::GetCapture();
+    if (captured && IsWindowAlive(captured) && captured->IsWindow())
+        return captured;
+    Window* parent = source.GetParent();
+    return parent && parent->IsWindow() ? parent : nullptr;
+}
+
 } // namespace
 
 void Click(Button& button) {
@@ -130,6 +147,7 @@ void Click(TreeCtrl& tree, HTREEITEM item) {
     NMHDR header;
     if (tree.NotifyParent(header, NM_CLICK) == 0 && tree.IsItem(item))
         tree.SelectWithAction(item, TVGN_CARET, TVC_BYMOUSE);
+    ReleaseButton(tree, TreeItemPoint(tree, item));
 }
 
 void DoubleClick(TreeCtrl& tree, HTREEITEM item) {
@@ -188,10 +206,27 @@ void Expand(TreeCtrl& tree, HTREEITEM item, bool expand) {
 void ToggleCheck(TreeCtrl& tree, HTREEITEM item) {
     if (!tree.IsWindowEnabled() || !tree.IsItem(item))
         return;
+    tree.EnsureVisible(item);
+    // The pointer stands on the item's check box, where a hit test finds its state icon.
+    Rect label;
+    tree.GetItemRect(item, &label, true);
+    Point point = TreeItemPoint(tree, item);
+    for (int x = label.left - 1; x >= 0 && x >= label.left - 48; --x) {
+        unsigned flags = 0;
+        if (tree.HitTest({x, point.y}, &flags) == item && (flags & TVHT_ONITEMSTATEICON)) {
+            point.x = x;
+            break;
+        }
+    }
+    PointerAt(tree, point);
     tree.SetFocus();
     tree.SetCheck(item, !tree.GetCheck(item));
+    tree.NotifyTree(TVN_ITEMCHANGED, nullptr, item, 0);
+    if (!tree.IsWindow())
+        return;
     NMHDR header;
     tree.NotifyParent(header, NM_CLICK);
+    ReleaseButton(tree, point);
 }
 
 Window* BeginDrag(TreeCtrl& tree, HTREEITEM item) {
@@ -202,8 +237,7 @@ Window* BeginDrag(TreeCtrl& tree, HTREEITEM item) {
     tree.SetFocus();
     tree.NotifyTree(TVN_BEGINDRAG, nullptr, item, 0, start);
     // The dialog that took the drag follows the pointer through its own mouse messages.
-    Window* receiver = tree.GetParent();
-    return receiver && receiver->IsWindow() ? receiver : nullptr;
+    return DragReceiver(tree);
 }
 
 void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient) {
@@ -246,9 +280,9 @@ void Click(ListCtrl& list, int row, int column, int x) {
         list.SendMessage(WM_LBUTTONUP, control, PointParam(point));
 }
 
-void Drag(ListCtrl& list, int row, Window& target, Point targetClient) {
+Window* BeginDrag(ListCtrl& list, int row) {
     if (!list.IsWindowEnabled() || !list.IsRow(row))
-        return;
+        return nullptr;
     list.EnsureVisible(row, false);
     Point start = CellPoint(list, row, 0, -1);
     PointerAt(list, start);
@@ -256,14 +290,18 @@ void Drag(ListCtrl& list, int row, Window& target, Point targetClient) {
     if (!(list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED)) {
         list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(start));
         if (!list.IsWindow())
-            return;
+            return nullptr;
     }
     NMLISTVIEW drag;
     drag.iItem = row;
     drag.ptAction = start;
     list.NotifyParent(drag.hdr, LVN_BEGINDRAG);
-    Window* receiver = list.GetParent();
-    if (!receiver || !receiver->IsWindow())
+    return list.IsWindow() ? DragReceiver(list) : nullptr;
+}
+
+void Drag(ListCtrl& list, int row, Window& target, Point targetClient) {
+    Window* receiver = BeginDrag(list, row);
+    if (!receiver)
         return;
     Point screen = target.ClientToScreen(targetClient);
     Point inReceiver = receiver->ScreenToClient(screen);

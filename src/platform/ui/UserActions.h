@@ -38,15 +38,17 @@ void DoubleClick(TreeCtrl& tree, HTREEITEM item);
 void DoubleClickAfterClick(TreeCtrl& tree, HTREEITEM item);
 void RightClick(TreeCtrl& tree, HTREEITEM item);
 void Expand(TreeCtrl& tree, HTREEITEM item, bool expand);
-// A click on the item's check box.
+// A click on the item's check box: the mark changes (TVN_ITEMCHANGED names the item), then
+// NM_CLICK, and the button comes up over it (WM_LBUTTONUP to the tree), as after every click
+// of a tree item.
 void ToggleCheck(TreeCtrl& tree, HTREEITEM item);
 // Drags an item onto a point of a window (client coordinates of `target`) and lets go, with
 // the keys the backend holds down (Ctrl for copying). The dialog follows the drag through its
 // mouse messages.
 void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient);
 // The start of a drag (TVN_BEGINDRAG); the pointer's moves and the button's release then go to
-// the tree's parent as WM_MOUSEMOVE and WM_LBUTTONUP. The parent, or null when the drag cannot
-// go on.
+// the window that took the mouse capture, else the tree's parent, as WM_MOUSEMOVE and
+// WM_LBUTTONUP. That window, or null when the drag cannot go on.
 Window* BeginDrag(TreeCtrl& tree, HTREEITEM item);
 
 // Clicks in a report list's cell; `x` is the offset from the cell's left edge (-1: its middle).
@@ -60,6 +62,9 @@ void ClickHeader(ListCtrl& list, int column);
 // drags the selected rows onto a point of a window (client coordinates of `target`) and lets
 // go: LVN_BEGINDRAG to the list's parent, which follows the drag through its mouse messages.
 void Drag(ListCtrl& list, int row, Window& target, Point targetClient);
+// The start of such a drag; the window that follows it (the one that took the mouse capture,
+// else the list's parent), or null when the drag cannot go on.
+Window* BeginDrag(ListCtrl& list, int row);
 
 // A key pressed in a control of the dialog (or in the dialog when `target` is null: the key
 // goes to the control with the focus). The dialog's PreTranslateMessage sees it first; Enter

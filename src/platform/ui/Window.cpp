@@ -26,6 +26,7 @@ std::unordered_set<const Window*>& LiveWindows() {
 
 Window* g_active = nullptr;
 Window* g_focus = nullptr;
+Window* g_capture = nullptr;
 
 } // namespace
 
@@ -86,6 +87,8 @@ bool Window::DestroyWindow() {
         g_active = nullptr;
     if (g_focus == this)
         g_focus = nullptr;
+    if (g_capture == this)
+        g_capture = nullptr;
     Notify(WindowChange::Destroyed);
     return true;
 }
@@ -236,6 +239,21 @@ Window* Window::SetFocus() {
 
 Window* Window::GetFocus() {
     return g_focus;
+}
+
+Window* Window::SetCapture() {
+    Window* previous = g_capture;
+    g_capture = this;
+    return previous;
+}
+
+Window* Window::GetCapture() {
+    return g_capture;
+}
+
+bool Window::ReleaseCapture() {
+    g_capture = nullptr;
+    return true;
 }
 
 void Window::Invalidate() {

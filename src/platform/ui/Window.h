@@ -137,6 +137,13 @@ public:
     Window* SetFocus();
     static Window* GetFocus();
 
+    // Mouse capture: while a window holds it, the pointer's moves and the button's release of
+    // a drag go to it, wherever the pointer is (a list that drags its rows follows the drag
+    // itself). Returns the window that held it.
+    Window* SetCapture();
+    static Window* GetCapture();
+    static bool ReleaseCapture();
+
     // Asks for a repaint; the backend sends WM_PAINT when its loop runs next.
     void Invalidate();
     bool NeedsPaint() const { return m_needsPaint; }

@@ -3,6 +3,7 @@
 // why an operation failed.
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace ui {
@@ -28,11 +29,19 @@ public:
     bool Prepare(const std::wstring& strDest, const std::vector<std::wstring>& arrSources,
                  ui::Window* pWnd);
     std::wstring TargetOf(const std::wstring& strSource) const;
+    // Whether an entry of that name stands at the target, without regard to case. The folder is
+    // listed once, on the first question, and a folder made by Prepare holds nothing: a copy of
+    // many files does not look at the disk for each target.
+    bool TargetExists(const std::wstring& strTarget);
+    // A target that now exists (two sources of one name in one list).
+    void MarkTaken(const std::wstring& strTarget);
 
 private:
     std::wstring m_strPath;
     std::wstring m_strFolder;
     bool m_bToFilePath = false;
+    bool m_bListed = false;
+    std::unordered_set<std::wstring> m_setNames; // folded
 };
 
 } // namespace xmshell

@@ -46,14 +46,36 @@ bool Destination::Prepare(const std::wstring& strDest, const std::vector<std::ws
     m_bToFilePath =
         !fs::IsFolder(m_strPath) && arrSources.size() == 1 && fs::IsFile(arrSources.front());
     m_strFolder = m_bToFilePath ? xmpath::Parent(m_strPath) : m_strPath;
-    if (fs::IsFolder(m_strFolder) || fs::CreateFolders(m_strFolder))
+    m_bListed = false;
+    m_setNames.clear();
+    if (fs::IsFolder(m_strFolder))
         return true;
+    if (fs::CreateFolders(m_strFolder)) {
+        m_bListed = true;
+        return true;
+    }
     ShowFailure(pWnd, text::Format(L"不能建立目录“%s”：%s", m_strFolder, LastErrorText()));
     return false;
 }
 
 std::wstring Destination::TargetOf(const std::wstring& strSource) const {
     return m_bToFilePath ? m_strPath : xmpath::Join(m_strFolder, xmpath::LastItem(strSource));
+}
+
+bool Destination::TargetExists(const std::wstring& strTarget) {
+    if (m_bToFilePath)
+        return fs::Exists(strTarget);
+    if (!m_bListed) {
+        for (const std::wstring& strEntry : fs::FindMatches(xmpath::Join(m_strFolder, L"*")))
+            m_setNames.insert(text::FoldCase(xmpath::LastItem(strEntry)));
+        m_bListed = true;
+    }
+    return m_setNames.count(text::FoldCase(xmpath::LastItem(strTarget))) != 0;
+}
+
+void Destination::MarkTaken(const std::wstring& strTarget) {
+    if (m_bListed)
+        m_setNames.insert(text::FoldCase(xmpath::LastItem(strTarget)));
 }
 
 } // namespace xmshell
@@ -115,12 +137,16 @@ int CXmComonPar::CopyByShFileOperat(const std::wstring& strSrcList, const std::w
         return 0;
     for (const std::wstring& strSource : arrSources) {
         std::wstring strTarget = destination.TargetOf(strSource);
-        if (fs::IsSameOrInside(strTarget, strSource)) {
+        bool bFile = fs::IsFile(strSource);
+        bool bExists = destination.TargetExists(strTarget);
+        // A file onto a free name cannot be itself or inside itself: the costly look at the
+        // real places is for folders and for names that are taken.
+        if ((!bFile || bExists) && fs::IsSameOrInside(strTarget, strSource)) {
             ShowFailure(pWnd, text::Format(L"不能把“%s”复制到它自己中。", strSource));
             return 0;
         }
         bool bCopied;
-        if (fs::Exists(strTarget)) {
+        if (bExists) {
             int answer = ui::MessageBox(pWnd, text::Format(L"“%s”已经存在，是否替换？", strTarget),
                                         L"Tessaline", ui::MB_YESNOCANCEL | ui::MB_ICONQUESTION);
             if (answer == ui::IDCANCEL)
@@ -129,7 +155,9 @@ int CXmComonPar::CopyByShFileOperat(const std::wstring& strSrcList, const std::w
                 continue;
             bCopied = CopyOver(strSource, strTarget);
         } else {
-            bCopied = fs::CopyTree(strSource, strTarget);
+            bCopied =
+                bFile ? fs::CopyNewFile(strSource, strTarget) : fs::CopyTree(strSource, strTarget);
+            destination.MarkTaken(strTarget);
         }
         if (!bCopied) {
             ShowFailure(pWnd, text::Format(L"不能把“%s”复制到“%s”：%s", strSource, strTarget,

@@ -91,18 +91,11 @@ int CXmSbInfo::DeleteTreeDataNode() {
     return 1;
 }
 
-int CXmSbInfo::CheckUsableName(const std::wstring& strName, int bIsXm, ui::Window* pWnd) {
-    if (xmpath::IsUsableName(strName))
-        return 1;
-    ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strName, bIsXm ? L"项目" : L"设备"));
-    return 0;
-}
-
 int CXmSbInfo::CheckNewName(const CManageFileInfo& manageFile, const std::wstring& strNewName,
                             ui::Window* pWnd) {
     std::wstring strName = text::Trim(strNewName);
     std::wstring strOldFolder = manageFile.Getm_StrFullPathName();
-    if (!CheckUsableName(strName, manageFile.Getm_IsXmManageFile(), pWnd))
+    if (!CheckContainerName(strName, manageFile.Getm_IsXmManageFile(), pWnd))
         return 0;
     if (!text::EqualsNoCase(strName, manageFile.Getm_StrDirName()) &&
         fs::Exists(xmpath::Join(xmpath::Parent(strOldFolder), strName))) {
@@ -111,6 +104,14 @@ int CXmSbInfo::CheckNewName(const CManageFileInfo& manageFile, const std::wstrin
         return 0;
     }
     return 1;
+}
+
+int CXmSbInfo::CheckContainerName(const std::wstring& strName, int bIsXm, ui::Window* pWnd) {
+    std::wstring strTrimmed = text::TrimRight(strName);
+    if (xmpath::IsUsableName(strTrimmed))
+        return 1;
+    ShowRefusal(pWnd, text::Format(L"“%s”不能用作%s名称。", strTrimmed, bIsXm ? L"项目" : L"设备"));
+    return 0;
 }
 
 int CXmSbInfo::ChangeFileAndPathName(const std::wstring& strNewName, ui::Window* pWnd) {

@@ -45,15 +45,17 @@ public:
     // 0 for a container without parent (it is then left alone).
     int DeleteTreeDataNode();
 
-    // 0, after "“%s”不能用作项目名称。" (设备 for an Equipment; exclamation icon), for a name that
-    // xmpath::IsUsableName refuses as a container's folder name (a template's, say).
-    static int CheckUsableName(const std::wstring& strName, int bIsXm, ui::Window* pWnd);
     // 0 (after the message box ChangeFileAndPathName would show) when the container of the
     // management file cannot be renamed to the name: one xmpath::IsUsableName refuses
     // ("“%s”不能用作项目名称。", 设备), or one that another entry beside the folder has already
     // ("在%s的位置上，已经存在“%s”。"). Dialogs ask before they change anything else.
     static int CheckNewName(const CManageFileInfo& manageFile, const std::wstring& strNewName,
                             ui::Window* pWnd);
+    // The first of those checks alone, for a container that does not exist yet: 0, after
+    // "“%s”不能用作项目名称。" (设备 for an Equipment), when xmpath::IsUsableName refuses the
+    // name (trailing blanks ignored, as the callers drop them). "..\x" would leave the parent
+    // folder and "a/b" make a folder below another.
+    static int CheckContainerName(const std::wstring& strName, int bIsXm, ui::Window* pWnd);
     // Renames the container: its folder becomes parent\strNewName and its management file
     // strNewName.itm or .prj; the records follow. Either both renames happen or neither.
     // 0 (after a message box) when the name is unusable or a rename fails.

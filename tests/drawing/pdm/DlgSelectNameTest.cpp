@@ -1,10 +1,11 @@
 // The name-selection dialog against the product-data databases of the test server: signing in,
 // the stored login, the lists of both modes and what OK hands back; and its use by the
-// modification dialog's "PDM库".
+// modification and creation dialogs' "PDM库".
 
 #include "drawing/DlgSelectName.h"
 #include "PdmServer.h"
 #include "platform/ui/Actions.h"
+#include "records/CreatXmSbDlg.h"
 #include "records/ModfyXmSbDlg.h"
 #include "store/LetterCode.h"
 #include "store/PdmDatabaseSettings.h"
@@ -162,6 +163,30 @@ TEST_F(SelectName, APickInTheModificationDialogNamesTheFolderAndSetsTheModel) {
     ASSERT_EQ(reread.ReadManageFile(m_installation.Path(L"E\\E.prj")), 1);
     EXPECT_EQ(reread.Getm_ExplainInfoArray().back().Getm_StrTitle(), L"设备型号");
     EXPECT_EQ(reread.Getm_ExplainInfoArray().back().Getm_StrValue(), L"PK-10");
+    ResetErpOrCadMode();
+}
+
+TEST_F(SelectName, APickInTheCreationDialogNamesTheEquipmentAndReplacesTheTemplatesModel) {
+    m_installation.WriteBytes(L"Data\\ErpOrCad.txt", "Erp\r\n");
+    ResetErpOrCadMode();
+    StoreLogin(L"zhangsan", L"pw-zhang");
+    m_installation.WriteBytes(L"P\\P.itm", ManageFileBytes({L"工程名称=城东"}, {}));
+    m_installation.WriteBytes(L"Template\\prjs\\Std\\Std.prj",
+                              ManageFileBytes({L"设备名称=模板柜", L"设备型号=OLD"}, {}));
+    m_boxes.Script(CDlgSelectName::IDD, {Select(kList, L"#0"), Ok()});
+    m_boxes.Script(CCreatXmSbDlg::IDD,
+                   {Click(CCreatXmSbDlg::IDC_PDM), Timer(CCreatXmSbDlg::kNamingTimer), Ok()});
+    CCreatXmSbDlg dialog(m_installation.Path(L"P"), 0);
+    ASSERT_EQ(dialog.DoModal(), ui::IDOK);
+    EXPECT_EQ(dialog.Getm_strNewFolder(), m_installation.Path(L"P\\G01-PK-10-1"))
+        << "the pick selected 自定义, so the naming scheme left it";
+    CManageFileInfo made;
+    ASSERT_EQ(made.ReadManageFile(m_installation.Path(L"P\\G01-PK-10-1\\G01-PK-10-1.prj")), 1);
+    std::vector<std::wstring> entries;
+    for (const CExplainInfoNode& entry : made.Getm_ExplainInfoArray())
+        entries.push_back(entry.Getm_StrTitle() + L"=" + entry.Getm_StrValue());
+    EXPECT_EQ(entries, (std::vector<std::wstring>{L"设备名称=模板柜", L"设备型号=PK-10"}))
+        << "the template's entry takes the model: no second one";
     ResetErpOrCadMode();
 }
 

@@ -9,7 +9,10 @@
 #include "platform/ui/wx/Convert.h"
 
 #include <wx/listctrl.h>
+#include <wx/settings.h>
 
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace ui::desk {
@@ -39,7 +42,10 @@ public:
         On(m_rows, wxEVT_LEFT_DCLICK,
            [this](wxMouseEvent& event) { OnMouse(event, Press::Double); });
         On(m_rows, wxEVT_RIGHT_DOWN, [this](wxMouseEvent& event) { OnMouse(event, Press::Right); });
-        On(m_rows, wxEVT_LEFT_UP, [](wxMouseEvent&) {}); // the click was whole on the way down
+        // The click was whole on the way down; the button's release ends a drag of rows.
+        On(m_rows, wxEVT_LEFT_UP, [this](wxMouseEvent& event) { OnLeftUp(event); });
+        On(m_rows, wxEVT_MOTION, [this](wxMouseEvent& event) { OnMotion(event); });
+        On(m_rows, wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { EndDrag(); });
         On(m_list, wxEVT_LIST_COL_CLICK, [this](wxListEvent& event) {
             if (ListCtrl* model = List())
                 gesture::ClickHeader(*model, event.GetColumn());
@@ -221,6 +227,9 @@ private:
         switch (press) {
         case Press::Left:
             gesture::Click(*model, modelRow, static_cast<int>(column), x);
+            // A press on a row (not on its check box) may become a drag of the selected rows.
+            m_pressedRow = x == 2 ? -1 : modelRow;
+            m_pressPoint = event.GetPosition();
             break;
         case Press::Double:
             gesture::DoubleClickAfterClick(*model, modelRow, static_cast<int>(column));
@@ -231,9 +240,58 @@ private:
         }
     }
 
+    void OnMotion(wxMouseEvent& event) {
+        event.Skip();
+        ListCtrl* model = List();
+        if (!model || !event.LeftIsDown())
+            return;
+        if (m_dragTarget) {
+            SendDragMessage(WM_MOUSEMOVE, event.GetPosition(), MK_LBUTTON);
+            return;
+        }
+        if (m_pressedRow < 0 || !model->IsRow(m_pressedRow))
+            return;
+        wxPoint moved = event.GetPosition() - m_pressPoint;
+        if (std::abs(moved.x) < wxSystemSettings::GetMetric(wxSYS_DRAG_X) &&
+            std::abs(moved.y) < wxSystemSettings::GetMetric(wxSYS_DRAG_Y))
+            return;
+        int row = std::exchange(m_pressedRow, -1);
+        m_dragTarget = gesture::BeginDrag(*model, row);
+        if (m_dragTarget) {
+            m_rows->CaptureMouse();
+            SendDragMessage(WM_MOUSEMOVE, event.GetPosition(), MK_LBUTTON);
+        }
+    }
+
+    void OnLeftUp(wxMouseEvent& event) {
+        m_pressedRow = -1;
+        if (!m_dragTarget)
+            return;
+        SendDragMessage(WM_LBUTTONUP, event.GetPosition(), 0);
+        EndDrag();
+    }
+
+    // A mouse message of the drag to the window that follows it, in its client coordinates.
+    void SendDragMessage(unsigned message, const wxPoint& point, unsigned buttons) {
+        if (!m_dragTarget || !IsWindowAlive(m_dragTarget) || !m_dragTarget->IsWindow())
+            return;
+        Point screen = FromWx(m_rows->ClientToScreen(point));
+        Point client = m_dragTarget->ScreenToClient(screen);
+        m_dragTarget->SendMessage(message, buttons, MAKELPARAM(client.x, client.y));
+    }
+
+    void EndDrag() {
+        m_dragTarget = nullptr;
+        if (m_rows->HasCapture())
+            m_rows->ReleaseMouse();
+    }
+
     wxListCtrl* m_list;
     wxWindow* m_rows;
     std::vector<ShownRow> m_shown;
+    int m_pressedRow = -1;
+    wxPoint m_pressPoint;
+    Window* m_dragTarget = nullptr;
 };
 
 } // namespace

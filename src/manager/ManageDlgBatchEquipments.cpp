@@ -75,7 +75,7 @@ void CManageDlg::OnBatchCreateEquipments() {
     for (size_t i = 0; i < arrNames.size(); ++i) {
         const std::wstring& strName = arrNames[i];
         // A name becomes a folder of the Project: "M1-12/630" would make a folder below another.
-        if (!CXmSbInfo::CheckUsableName(strName, 0, this))
+        if (!CXmSbInfo::CheckContainerName(strName, 0, this))
             continue;
         std::wstring strFolder = CEditOprt::JoinPath(strProjectFolder, strName);
         if (!fs::IsFolder(strFolder) && !fs::CreateFolders(strFolder)) {

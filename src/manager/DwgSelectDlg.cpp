@@ -1,0 +1,439 @@
+// The drawing selection dialog: its template, start, the tree and the list and how their check
+// marks follow each other, the preview and the layout. The commands on the checked and the
+// dragged drawings are in DwgSelectDlgCommands.cpp.
+
+#include "manager/DwgSelectDlg.h"
+
+#include "controls/DrawDwgPreview.h"
+#include "controls/ModuleResources.h"
+#include "drawing/ContainerDrawings.h"
+#include "drawing/EditOprt.h"
+#include "frame/ManageGlobals.h"
+#include "platform/text/WideString.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Menu.h"
+
+#include <string>
+
+namespace {
+
+ui::DialogTemplate DwgSelectTemplate() {
+    using ui::ControlKind;
+    using D = CDwgSelectDlg;
+    return {D::IDD,
+            L"文件批管理",
+            420,
+            280,
+            0,
+            {{D::IDC_FOLDER_LABEL, ControlKind::Edit, L"", 7, 7, 42, 12, ui::ES_READONLY},
+             {D::IDC_FOLDER, ControlKind::Edit, L"", 52, 7, 361, 12, ui::ES_READONLY},
+             {D::IDC_TREE, ControlKind::Tree, L"", 7, 24, 150, 170,
+              ui::TVS_HASBUTTONS | ui::TVS_HASLINES | ui::TVS_LINESATROOT | ui::TVS_SHOWSELALWAYS |
+                  ui::TVS_CHECKBOXES},
+             {D::IDC_LIST, ControlKind::List, L"", 162, 24, 251, 225,
+              ui::LVS_REPORT | ui::LVS_SHOWSELALWAYS},
+             {D::IDC_PREVIEW, ControlKind::PreviewFrame, L"", 7, 199, 150, 75},
+             {D::IDC_TYPE_FOLDERS, ControlKind::CheckBox, L"自动创建类型目录", 162, 259, 90, 10},
+             {D::IDC_DELETE, ControlKind::PushButton, L"删除", 255, 256, 50, 14},
+             {D::IDC_SEND, ControlKind::PushButton, L"批量发送", 309, 256, 50, 14},
+             {ui::IDOK, ControlKind::PushButton, L"确定", 363, 256, 50, 14, ui::BS_DEFPUSHBUTTON}}};
+}
+
+std::vector<ui::MenuTemplateItem> CheckMenuTemplate() {
+    using D = CDwgSelectDlg;
+    return {{0,
+             L"",
+             {{D::ID_CHECK_ALL, L"全部选中"},
+              {D::ID_UNCHECK_ALL, L"全部取消选中"},
+              {D::ID_CHECK_SELECTED, L"选中"},
+              {D::ID_UNCHECK_SELECTED, L"取消选中"}}}};
+}
+
+// Moves a control by (dx, dy) and changes its size by (dw, dh), in its parent's pixels.
+void Shift(ui::Window* control, int dx, int dy, int dw, int dh) {
+    if (!control)
+        return;
+    ui::Rect rect = control->GetRectInParent();
+    control->MoveWindow(rect.left + dx, rect.top + dy, rect.Width() + dw, rect.Height() + dh);
+}
+
+} // namespace
+
+CDwgSelectDlg::CDwgSelectDlg(int nIsXm, std::wstring strManageFile,
+                             std::vector<STRUCT_XMSB_FILESTYLE> arrStyles,
+                             std::vector<std::wstring> arrDrawings, ui::Window* pParent)
+    : ui::Dialog(DwgSelectTemplate(), pParent), m_nIsXm(nIsXm),
+      m_strManageFile(std::move(strManageFile)), m_arrStyles(std::move(arrStyles)),
+      m_arrOnDisk(std::move(arrDrawings)) {
+    Bind(IDC_TREE, m_TreeCtrl);
+    Bind(IDC_LIST, m_ListCtrl);
+    Bind(IDC_PREVIEW, m_PreviewFrame);
+}
+
+bool CDwgSelectDlg::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetIcon(IDI_OVMANAGE, true);
+    SetIcon(IDI_OVMANAGE, false);
+    m_strFolder = CEditOprt::GetParentPath(m_strManageFile);
+    m_strName = CEditOprt::GetFileNamePart(m_strManageFile);
+    SetDlgItemText(IDC_FOLDER_LABEL, m_nIsXm ? L"项目目录:" : L"设备目录:");
+    SetDlgItemText(IDC_FOLDER, m_strFolder + L"\\");
+
+    for (const wchar_t* icon :
+         {ui::icon::kProject, ui::icon::kFolderOpen, ui::icon::kEquipment,
+          ui::icon::kEquipmentSelected, ui::icon::kDrawingType, ui::icon::kDrawing})
+        m_ImageList.Add(icon);
+    m_TreeCtrl.SetImageList(&m_ImageList);
+
+    m_Drawings.Load(m_strManageFile, m_arrOnDisk, m_arrStyles);
+    BuildTree();
+    int nWidth = m_ListCtrl.GetClientRect().Width();
+    m_ListCtrl.InsertColumn(0, L"文件分类", ui::LVCFMT_LEFT, nWidth / 3);
+    m_ListCtrl.InsertColumn(1, L"文件相对路径", ui::LVCFMT_LEFT, nWidth * 2 / 3);
+    m_ListCtrl.InsertColumn(2, L"文件路径", ui::LVCFMT_LEFT, 0);
+    m_ListCtrl.SetExtendedStyle(m_ListCtrl.GetExtendedStyle() | ui::LVS_EX_GRIDLINES |
+                                ui::LVS_EX_CHECKBOXES | ui::LVS_EX_FULLROWSELECT);
+    FillList();
+    CheckDlgButton(IDC_TYPE_FOLDERS, ui::BST_CHECKED);
+    m_ClientSize = GetClientRect().GetSize();
+    m_bClientSizeKnown = true;
+    return true;
+}
+
+void CDwgSelectDlg::Reload() {
+    CollectContainerDrawings(m_strManageFile, m_arrOnDisk);
+    m_Drawings.Load(m_strManageFile, m_arrOnDisk, m_arrStyles);
+    // Paths that no longer name a drawing are no longer checked.
+    std::vector<std::wstring> arrKept;
+    for (const std::wstring& strPath : m_arrCheckedPaths)
+        if (m_Drawings.Find(strPath) >= 0)
+            arrKept.push_back(strPath);
+    SetCheckedPaths(std::move(arrKept));
+    if (m_strPreviewFile.size() && m_Drawings.Find(m_strPreviewFile) < 0) {
+        m_strPreviewFile.clear();
+        m_PreviewFrame.Invalidate();
+    }
+    BuildTree();
+    FillList();
+}
+
+std::wstring CDwgSelectDlg::NodeKey(const NodeInfo& node) const {
+    std::wstring strKey = std::to_wstring(node.nContainer);
+    if (node.kind == NodeInfo::Type)
+        strKey += L"|" + node.strSysType;
+    return strKey;
+}
+
+const CDwgSelectDlg::NodeInfo* CDwgSelectDlg::NodeOf(ui::HTREEITEM item) const {
+    if (!m_TreeCtrl.IsItem(item))
+        return nullptr;
+    size_t index = m_TreeCtrl.GetItemData(item);
+    return index < m_arrNodes.size() ? &m_arrNodes[index] : nullptr;
+}
+
+void CDwgSelectDlg::BuildTree() {
+    // The open branches and the selected drawing are shown again after the rebuild.
+    std::wstring strSelected;
+    if (!m_bFirstBuild) {
+        m_setExpanded.clear();
+        std::vector<ui::HTREEITEM> stack;
+        if (ui::HTREEITEM root = m_TreeCtrl.GetRootItem())
+            stack.push_back(root);
+        while (!stack.empty()) {
+            ui::HTREEITEM item = stack.back();
+            stack.pop_back();
+            const NodeInfo* node = NodeOf(item);
+            if (node && node->kind != NodeInfo::Drawing &&
+                (m_TreeCtrl.GetItemState(item, ui::TVIS_EXPANDED) & ui::TVIS_EXPANDED))
+                m_setExpanded.insert(NodeKey(*node));
+            for (ui::HTREEITEM child = m_TreeCtrl.GetChildItem(item); child;
+                 child = m_TreeCtrl.GetNextSiblingItem(child))
+                if (m_TreeCtrl.ItemHasChildren(child))
+                    stack.push_back(child);
+        }
+        if (const NodeInfo* node = NodeOf(m_TreeCtrl.GetSelectedItem());
+            node && node->kind == NodeInfo::Drawing)
+            strSelected = m_Drawings.Drawings()[static_cast<size_t>(node->nDrawing)].strFullPath;
+    }
+    m_bFilling = true;
+    m_TreeCtrl.DeleteAllItems();
+    m_arrNodes.clear();
+    m_arrNodes.reserve(m_Drawings.Drawings().size() + 64);
+    auto insert = [this](const std::wstring& strText, int nImage, ui::HTREEITEM parent,
+                         NodeInfo node) {
+        ui::HTREEITEM item =
+            m_TreeCtrl.InsertItem(strText, nImage, nImage + (nImage < 4 ? 1 : 0), parent);
+        m_TreeCtrl.SetItemData(item, m_arrNodes.size());
+        m_arrNodes.push_back(std::move(node));
+        return item;
+    };
+    const auto& arrContainers = m_Drawings.Containers();
+    const auto& arrDrawings = m_Drawings.Drawings();
+    ui::HTREEITEM root = nullptr;
+    ui::HTREEITEM selected = nullptr;
+    std::vector<ui::HTREEITEM> arrOpen;
+    size_t next = 0; // drawings come container by container, untyped first, then by type
+    for (int c = 0; c < static_cast<int>(arrContainers.size()); ++c) {
+        const CDwgSelectContainer& container = arrContainers[static_cast<size_t>(c)];
+        NodeInfo containerNode{NodeInfo::Container, c, L"", -1};
+        ui::HTREEITEM parent = insert(container.strName, container.bProject ? 0 : 2,
+                                      c == 0 ? ui::TVI_ROOT : root, containerNode);
+        if (c == 0)
+            root = parent;
+        if (m_setExpanded.count(NodeKey(containerNode)) || (m_bFirstBuild && c == 0))
+            arrOpen.push_back(parent);
+        bool bAllChecked = true;
+        auto addDrawing = [&](ui::HTREEITEM under) {
+            const CDwgSelectDrawing& drawing = arrDrawings[next];
+            ui::HTREEITEM item =
+                insert(drawing.strFileName, 5, under,
+                       {NodeInfo::Drawing, c, drawing.strSysType, static_cast<int>(next)});
+            bool bChecked = IsChecked(drawing.strFullPath);
+            m_TreeCtrl.SetCheck(item, bChecked);
+            if (drawing.strFullPath == strSelected)
+                selected = item;
+            ++next;
+            return bChecked;
+        };
+        while (next < arrDrawings.size() && arrDrawings[next].nContainer == c &&
+               arrDrawings[next].strSysType.empty())
+            bAllChecked = addDrawing(parent) && bAllChecked;
+        for (const std::wstring& strType : container.arrTypes) {
+            NodeInfo typeNode{NodeInfo::Type, c, strType, -1};
+            ui::HTREEITEM group = insert(m_Drawings.DisplayName(strType), 4, parent, typeNode);
+            if (m_setExpanded.count(NodeKey(typeNode)) || (m_bFirstBuild && c == 0))
+                arrOpen.push_back(group);
+            bool bGroupChecked = true;
+            while (next < arrDrawings.size() && arrDrawings[next].nContainer == c &&
+                   arrDrawings[next].strSysType == strType)
+                bGroupChecked = addDrawing(group) && bGroupChecked;
+            // A group is checked when all its drawings are, so an empty one shows checked.
+            m_TreeCtrl.SetCheck(group, bGroupChecked);
+            bAllChecked = bAllChecked && bGroupChecked;
+        }
+        m_TreeCtrl.SetCheck(parent, bAllChecked);
+        if (c > 0 && !bAllChecked)
+            m_TreeCtrl.SetCheck(root, false);
+        else if (c == 0)
+            m_TreeCtrl.SetCheck(root, bAllChecked);
+    }
+    for (ui::HTREEITEM item : arrOpen)
+        m_TreeCtrl.Expand(item, ui::TVE_EXPAND);
+    if (selected)
+        m_TreeCtrl.SelectItem(selected);
+    m_bFirstBuild = false;
+    m_bFilling = false;
+}
+
+void CDwgSelectDlg::FillList() {
+    m_bFilling = true;
+    m_ListCtrl.DeleteAllItems();
+    const auto& arrDrawings = m_Drawings.Drawings();
+    for (size_t i = 0; i < arrDrawings.size(); ++i) {
+        const CDwgSelectDrawing& drawing = arrDrawings[i];
+        int row = m_ListCtrl.InsertItem(static_cast<int>(i), drawing.strDisplayType);
+        m_ListCtrl.SetItemText(row, 1, drawing.strRelPath);
+        m_ListCtrl.SetItemText(row, 2, drawing.strFullPath);
+        m_ListCtrl.SetItemData(row, i);
+        if (IsChecked(drawing.strFullPath))
+            m_ListCtrl.SetCheck(row, true);
+    }
+    m_bFilling = false;
+}
+
+bool CDwgSelectDlg::IsChecked(const std::wstring& strPath) const {
+    return !m_setChecked.empty() && m_setChecked.count(text::FoldCase(strPath)) != 0;
+}
+
+void CDwgSelectDlg::SetCheckedPaths(std::vector<std::wstring> arrPaths) {
+    m_setChecked.clear();
+    std::vector<std::wstring> arrOnce;
+    arrOnce.reserve(arrPaths.size());
+    for (std::wstring& strPath : arrPaths)
+        if (m_setChecked.insert(text::FoldCase(strPath)).second)
+            arrOnce.push_back(std::move(strPath));
+    m_arrCheckedPaths = std::move(arrOnce);
+}
+
+void CDwgSelectDlg::TakeListChecks() {
+    std::vector<std::wstring> arrPaths;
+    const auto& arrDrawings = m_Drawings.Drawings();
+    for (int row = 0; row < m_ListCtrl.GetItemCount(); ++row) {
+        size_t index = m_ListCtrl.GetItemData(row);
+        if (m_ListCtrl.GetCheck(row) && index < arrDrawings.size())
+            arrPaths.push_back(arrDrawings[index].strFullPath);
+    }
+    SetCheckedPaths(std::move(arrPaths));
+    BuildTree();
+}
+
+bool CDwgSelectDlg::TakeTreeChecks() {
+    // Every checked drawing of the tree, in tree order; only a change rebuilds the list, so a
+    // click that selected a drawing keeps its row selected.
+    std::vector<std::wstring> arrPaths;
+    const auto& arrDrawings = m_Drawings.Drawings();
+    std::vector<ui::HTREEITEM> stack;
+    for (ui::HTREEITEM root = m_TreeCtrl.GetRootItem(); root;
+         root = m_TreeCtrl.GetNextSiblingItem(root))
+        stack.push_back(root);
+    while (!stack.empty()) {
+        ui::HTREEITEM item = stack.back();
+        stack.pop_back();
+        const NodeInfo* node = NodeOf(item);
+        if (node && node->kind == NodeInfo::Drawing && m_TreeCtrl.GetCheck(item))
+            arrPaths.push_back(arrDrawings[static_cast<size_t>(node->nDrawing)].strFullPath);
+        std::vector<ui::HTREEITEM> arrChildren;
+        for (ui::HTREEITEM child = m_TreeCtrl.GetChildItem(item); child;
+             child = m_TreeCtrl.GetNextSiblingItem(child))
+            arrChildren.push_back(child);
+        stack.insert(stack.end(), arrChildren.rbegin(), arrChildren.rend());
+    }
+    bool bChanged = arrPaths.size() != m_setChecked.size();
+    for (size_t i = 0; !bChanged && i < arrPaths.size(); ++i)
+        bChanged = !IsChecked(arrPaths[i]);
+    if (!bChanged)
+        return false;
+    SetCheckedPaths(std::move(arrPaths));
+    FillList();
+    return true;
+}
+
+bool CDwgSelectDlg::OnMessage(unsigned message, ui::WPARAM, ui::LPARAM, ui::LRESULT& result) {
+    switch (message) {
+    case CMyDragListCtrl::WM_LIST_CHECKS_CHANGED:
+        TakeListChecks();
+        break;
+    case CTreeCtrlEx::WM_TREE_CHECKS_CHANGED:
+        TakeTreeChecks();
+        break;
+    case CMyDragListCtrl::WM_LIST_ROWS_DROPPED:
+        OnDrop();
+        break;
+    default:
+        return false;
+    }
+    result = 0;
+    return true;
+}
+
+bool CDwgSelectDlg::OnNotify(int id, ui::NMHDR& header, ui::LRESULT& result) {
+    if (id == IDC_TREE && header.code == ui::TVN_SELCHANGED) {
+        if (!m_bFilling)
+            OnTreeSelChanged();
+        return true;
+    }
+    if (id == IDC_LIST && header.code == ui::LVN_ITEMCHANGED) {
+        if (!m_bFilling)
+            OnListItemChanged(reinterpret_cast<ui::NMLISTVIEW&>(header));
+        return true;
+    }
+    if (id == IDC_LIST && header.code == ui::NM_RCLICK) {
+        OnListRightClick();
+        result = 0;
+        return true;
+    }
+    if ((id == IDC_TREE && (header.code == ui::NM_CLICK || header.code == ui::NM_DBLCLK)) ||
+        (id == IDC_LIST && header.code == ui::NM_CLICK)) {
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void CDwgSelectDlg::OnTreeSelChanged() {
+    const NodeInfo* node = NodeOf(m_TreeCtrl.GetSelectedItem());
+    if (!node || node->kind != NodeInfo::Drawing)
+        return;
+    // The list shows the drawings in the order of m_Drawings: row and drawing share an index.
+    int row = node->nDrawing;
+    if (!m_ListCtrl.IsRow(row) || static_cast<int>(m_ListCtrl.GetItemData(row)) != row)
+        return;
+    m_ListCtrl.SetItemState(-1, 0, ui::LVIS_SELECTED | ui::LVIS_FOCUSED);
+    m_ListCtrl.SetItemState(row, ui::LVIS_SELECTED | ui::LVIS_FOCUSED,
+                            ui::LVIS_SELECTED | ui::LVIS_FOCUSED);
+    m_ListCtrl.SetSelectionMark(row);
+    m_ListCtrl.EnsureVisible(row, false);
+}
+
+void CDwgSelectDlg::OnListItemChanged(const ui::NMLISTVIEW& notice) {
+    bool bNowSelected = (notice.uNewState & ui::LVIS_SELECTED) != 0;
+    bool bWasSelected = (notice.uOldState & ui::LVIS_SELECTED) != 0;
+    if (!bNowSelected || bWasSelected || !m_ListCtrl.IsRow(notice.iItem))
+        return;
+    m_strPreviewFile = CEditOprt::JoinPath(m_strFolder, m_ListCtrl.GetItemText(notice.iItem, 1));
+    m_PreviewFrame.Invalidate();
+    Invalidate();
+}
+
+void CDwgSelectDlg::OnListRightClick() {
+    if (m_ListCtrl.GetSelectedCount() == 0)
+        return;
+    unsigned id = 0;
+    {
+        CDocumentLockScope lock;
+        ui::Menu menu(CheckMenuTemplate());
+        ui::Point cursor = ui::CurrentBackend().GetCursorPos();
+        id = menu.GetSubMenu(0)->TrackPopupMenu(ui::TPM_RIGHTBUTTON | ui::TPM_RETURNCMD, cursor.x,
+                                                cursor.y, this);
+    }
+    if (id >= ID_CHECK_ALL && id <= ID_UNCHECK_SELECTED)
+        CheckRows(id);
+}
+
+void CDwgSelectDlg::CheckRows(unsigned id) {
+    bool bCheck = id == ID_CHECK_ALL || id == ID_CHECK_SELECTED;
+    bool bAll = id == ID_CHECK_ALL || id == ID_UNCHECK_ALL;
+    for (int row = 0; row < m_ListCtrl.GetItemCount(); ++row)
+        if (bAll || (m_ListCtrl.GetItemState(row, ui::LVIS_SELECTED) & ui::LVIS_SELECTED))
+            m_ListCtrl.SetCheck(row, bCheck);
+    SendMessage(CMyDragListCtrl::WM_LIST_CHECKS_CHANGED);
+}
+
+bool CDwgSelectDlg::OnCommand(int id, unsigned code) {
+    if (code != ui::BN_CLICKED && code != 0)
+        return false;
+    switch (id) {
+    case IDC_DELETE:
+        OnDelete();
+        return true;
+    case IDC_SEND:
+        OnSend();
+        return true;
+    case ID_CHECK_ALL:
+    case ID_UNCHECK_ALL:
+    case ID_CHECK_SELECTED:
+    case ID_UNCHECK_SELECTED:
+        CheckRows(static_cast<unsigned>(id));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDwgSelectDlg::OnOK() {
+    TakeTreeChecks();
+    EndDialog(ui::IDOK);
+}
+
+void CDwgSelectDlg::OnSize(unsigned type, int width, int height) {
+    if (type == ui::SIZE_MINIMIZED || !m_bClientSizeKnown)
+        return;
+    int dx = width - m_ClientSize.cx;
+    int dy = height - m_ClientSize.cy;
+    Shift(&m_ListCtrl, 0, 0, dx, dy);
+    Shift(&m_TreeCtrl, 0, 0, 0, dy);
+    // The preview stays under the tree; the buttons and the check box keep to the bottom edge.
+    for (int id : {IDC_PREVIEW, IDC_TYPE_FOLDERS, IDC_DELETE, IDC_SEND, static_cast<int>(ui::IDOK)})
+        Shift(GetDlgItem(id), 0, dy, 0, 0);
+    m_ClientSize = {width, height};
+    Invalidate();
+}
+
+void CDwgSelectDlg::OnPaint() {
+    ui::Canvas& canvas = m_PreviewFrame.GetCanvas();
+    if (m_strPreviewFile.empty())
+        canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
+    else
+        CDrawDwgPreview::DrawDwgPreview(m_strPreviewFile, canvas, 0, 0.0);
+    m_PreviewFrame.CanvasPainted();
+}

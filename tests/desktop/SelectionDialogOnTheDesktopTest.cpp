@@ -1,0 +1,71 @@
+// The drawing selection dialog through the real toolkit: a type ticked in the tree shows its
+// rows ticked in the list, and the picture of the dialog for the documentation.
+
+#include "DesktopTest.h"
+
+#include "drawing/ContainerDrawings.h"
+#include "manager/DwgSelectDlg.h"
+#include "platform/cad/Host.h"
+#include "platform/ui/UserActions.h"
+#include "platform/ui/wx/Convert.h"
+#include "support/HostSupport.h"
+#include "support/SampleProject.h"
+#include "support/StyleCatalogue.h"
+#include "support/TestSupport.h"
+#include "support/TreeText.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+
+using namespace ovtest;
+
+namespace {
+
+class SelectionDialog : public DesktopTest {
+protected:
+    SelectionDialog() : catalogue(SampleCatalogueLines()) {
+        cad::StartHost(cad::HostOptions());
+        folder.WriteBytes(L"城东变电站\\城东变电站.itm",
+                          ManageFileBytes({L"工程名称=城东220kV变电站"}, {L"SM:", L"说明.dwg<>"}));
+        folder.WriteBytes(
+            L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj",
+            ManageFileBytes({L"设备名称=1号主变保护柜"}, {L"PM:", L"A-01.dwg<面板>", L"A-02.dwg<>",
+                                                          L"YL:", L"A-03.dwg<>", L"A-04.dwg<>"}));
+        folder.WriteBytes(L"城东变电站\\2号主变保护柜\\2号主变保护柜.prj",
+                          ManageFileBytes({}, {L"YL:", L"B-01.dwg<>"}));
+        SaveDrawing(folder.Path(L"城东变电站\\说明.dwg"));
+        for (const wchar_t* name : {L"A-01.dwg", L"A-02.dwg", L"A-03.dwg", L"A-04.dwg"})
+            SaveDrawing(folder.Path(std::wstring(L"城东变电站\\1号主变保护柜\\") + name));
+        SaveDrawing(folder.Path(L"城东变电站\\2号主变保护柜\\B-01.dwg"));
+    }
+    ~SelectionDialog() override { cad::StopHost(); }
+
+    TempFolder folder;
+    ScopedStyleCatalogue catalogue;
+};
+
+} // namespace
+
+TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
+    std::wstring manageFile = folder.Path(L"城东变电站\\城东变电站.itm");
+    std::vector<std::wstring> drawings;
+    CollectContainerDrawings(manageFile, drawings);
+    CDwgSelectDlg dialog(1, manageFile, {}, drawings);
+    int result = RunModal(dialog, [&] {
+        auto* list = WidgetOf<wxListCtrl>(dialog, CDwgSelectDlg::IDC_LIST);
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->GetItemCount(), 6);
+        CTreeCtrlEx& tree = dialog.GetTreeCtrl();
+        tree.Expand(TreeItem(tree, L"城东变电站|1号主变保护柜"), ui::TVE_EXPAND);
+        ui::gesture::ToggleCheck(tree, TreeItem(tree, L"城东变电站|1号主变保护柜|屏面布置图"));
+        ui::gesture::Click(dialog.GetListCtrl(), 1, 1);
+        WaitFor([&] { return list->IsItemChecked(1) && list->IsItemChecked(2); });
+        EXPECT_TRUE(list->IsItemChecked(1));
+        EXPECT_TRUE(list->IsItemChecked(2));
+        EXPECT_FALSE(list->IsItemChecked(3));
+        Screenshot(*Backend().WidgetOf(&dialog), "selection-dialog");
+        Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
+    });
+    EXPECT_EQ(result, ui::IDOK);
+    EXPECT_EQ(dialog.Getm_arrCheckedPaths().size(), 2u);
+}
