@@ -47,6 +47,23 @@ void RenumberAfterNewDrawing(ui::TreeCtrl& tree, ui::HTREEITEM hStyleItem,
     ApplyRenumbering(arrFiles, arrNewNames, pOwner);
 }
 
+// The new drawing's record: in the type (a name starting with a digit moves the numbers after
+// it up, where the installation renumbers), or among the drawings without type.
+void RecordNewDrawing(CManageFileInfo& manageFile, CFileStyleNodeInfo* pStyle,
+                      const std::wstring& strFileName, ui::TreeCtrl& tree, ui::HTREEITEM hStyleItem,
+                      ui::Window* pOwner) {
+    if (!pStyle) {
+        manageFile.AddNoStyleFileByInputFileName(strFileName);
+        manageFile.WriteManageFile();
+        return;
+    }
+    CFileInfoNode* pNewFile = pStyle->InsertOneFileInfoToArray(strFileName, L"");
+    manageFile.WriteManageFile();
+    if (pNewFile && hStyleItem && IsRenumberingOn() && strFileName.front() >= L'0' &&
+        strFileName.front() <= L'9')
+        RenumberAfterNewDrawing(tree, hStyleItem, pNewFile, pOwner);
+}
+
 } // namespace
 
 void CManageDlg::OnNewDrawing() {
@@ -70,6 +87,7 @@ void CManageDlg::OnNewDrawing() {
     if (!pManageFile)
         return;
     std::wstring strFolder = pManageFile->Getm_StrFullPathName();
+    bool bChanged = false;
     std::wstring strFileName;
     std::wstring strTemplate;
     {
@@ -108,37 +126,32 @@ void CManageDlg::OnNewDrawing() {
             CEditOprt::JoinPath(GetInstallPath_TL(), kDrawingTemplateFolder), strTemplate);
 
         std::vector<std::wstring> arrChain = PlanNameShift(strTarget);
+        int bShifted = 1;
         if (!arrChain.empty()) {
             if (ui::MessageBox(this, L"是否联动修改其余图形文件名？", L"Tessaline",
                                ui::MB_OKCANCEL | ui::MB_ICONINFORMATION) != ui::IDOK)
                 return;
             if (RefuseOpenDrawings(arrChain, kOpenDrawingRefusal, true))
                 return;
+            // A shift that stops part way keeps the renames made: their records follow them.
             std::vector<std::pair<std::wstring, std::wstring>> arrRenamed;
-            int bShifted = ApplyNameShift(arrChain, arrRenamed, this);
+            bShifted = ApplyNameShift(arrChain, arrRenamed, this);
             RenameShiftedRecords(*pManageFile, arrRenamed);
-            if (!bShifted)
-                return;
+            bChanged = !arrRenamed.empty();
         }
-
-        if (!fs::IsFile(strTemplatePath)) {
-            acutPrintf(L"\n模板文件%s不存在\n", strTemplatePath);
-            strTemplatePath = L"acad.dwt";
-        }
-        if (!NewDrawingFromTemplateAs(strTemplatePath, strTarget)) {
-            acutPrintf(L"\n图纸%s未能建立。\n", strTarget);
-            return;
-        }
-        if (pStyle) {
-            CFileInfoNode* pNewFile = pStyle->InsertOneFileInfoToArray(strFileName, L"");
-            pManageFile->WriteManageFile();
-            if (pNewFile && hStyleItem && IsRenumberingOn() && !strFileName.empty() &&
-                strFileName.front() >= L'0' && strFileName.front() <= L'9')
-                RenumberAfterNewDrawing(m_SbTreeCtrl, hStyleItem, pNewFile, this);
-        } else {
-            pManageFile->AddNoStyleFileByInputFileName(strFileName);
-            pManageFile->WriteManageFile();
+        if (bShifted) {
+            if (!fs::IsFile(strTemplatePath)) {
+                acutPrintf(L"\n模板文件%s不存在\n", strTemplatePath);
+                strTemplatePath = L"acad.dwt";
+            }
+            if (NewDrawingFromTemplateAs(strTemplatePath, strTarget)) {
+                RecordNewDrawing(*pManageFile, pStyle, strFileName, m_SbTreeCtrl, hStyleItem, this);
+                bChanged = true;
+            } else {
+                acutPrintf(L"\n图纸%s未能建立。\n", strTarget);
+            }
         }
     }
-    SortByFileName();
+    if (bChanged)
+        SortByFileName();
 }
