@@ -150,7 +150,7 @@ void NewDrawingWithShift(benchmark::State& state) {
         state.PauseTiming();
         MakeNumberedEquipment();
         XmManageCommand();
-        Do(ui::act::Select(125, L"N|YL"));
+        Do(ui::act::RightClick(125, L"N|YL"));
         g_pBackend->Script(CNewFileDlg::IDD,
                            {ui::act::Type(CNewFileDlg::IDC_FILE_NAME, L"A-001"), ui::act::Ok()});
         g_pBackend->QueueAnswer(ui::IDOK);
@@ -158,8 +158,10 @@ void NewDrawingWithShift(benchmark::State& state) {
         Command(213);
         state.PauseTiming();
         if (!stdfs::exists(g_home / "P" / "N" / fs::ToNative(Numbered(201))) ||
-            !stdfs::exists(g_home / "P" / "N" / fs::ToNative(Numbered(1))))
+            !stdfs::exists(g_home / "P" / "N" / fs::ToNative(Numbered(1)))) {
             state.SkipWithError("the drawings were not shifted");
+            break;
+        }
         CloseManageDlg();
         CloseNewDrawings();
         state.ResumeTiming();
@@ -185,8 +187,10 @@ void RenameWriteAndSave(benchmark::State& state) {
         file.WriteManageFile();
         AcDbDatabase db(false, true);
         if (db.readDwgFile(strTemplate.c_str()) != Acad::eOk ||
-            db.saveAs((folder + L"\\" + Numbered(1)).c_str(), false) != Acad::eOk)
+            db.saveAs((folder + L"\\" + Numbered(1)).c_str(), false) != Acad::eOk) {
             state.SkipWithError("the template could not be saved");
+            break;
+        }
     }
 }
 
@@ -195,13 +199,15 @@ void SaveEquipmentAsTemplate(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         stdfs::remove_all(g_home / "Template" / "prjs" / "E");
-        Do(ui::act::Select(124, L"P"));
-        Do(ui::act::Select(125, L"E"));
+        // A right click tells the window which tree the command is for.
+        Do(ui::act::RightClick(125, L"E"));
         g_pBackend->Script(CInputNameDlg::IDD, {ui::act::Ok()});
         state.ResumeTiming();
         Command(206);
-        if (!stdfs::exists(g_home / "Template" / "prjs" / "E" / "E.prj"))
+        if (!stdfs::exists(g_home / "Template" / "prjs" / "E" / "E.prj")) {
             state.SkipWithError("the template was not saved");
+            break;
+        }
     }
     CloseManageDlg();
 }
@@ -224,8 +230,10 @@ void NewFileDialogStart(benchmark::State& state) {
         dialog.PrepareFor(project);
         g_pBackend->Script(CNewFileDlg::IDD, {ui::act::Cancel()});
         dialog.DoModal();
-        if (dialog.m_nHighestNumber != kEquipmentDrawings)
+        if (dialog.m_nHighestNumber != kEquipmentDrawings) {
             state.SkipWithError("the highest number was not found");
+            break;
+        }
     }
 }
 
