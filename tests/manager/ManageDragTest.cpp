@@ -86,3 +86,22 @@ TEST_F(TreeDrag, ADragThatEndsWhereNothingMayGoForgetsTheItem) {
     EXPECT_FALSE(Feedback().active);
     EXPECT_TRUE(Backend().Faults().empty());
 }
+
+TEST_F(TreeDrag, AScriptedDragLandsOnItsTargetWhenTheTreeMustScrollBetweenThem) {
+    CManageDlg* window = Open(L"XMMANAGE");
+    ui::TreeCtrl& tree = window->GetSbTreeCtrl();
+    for (const wchar_t* branch : {L"N", L"N|屏面布置图", L"N|原理图", L"R"}) {
+        ui::HTREEITEM item = nullptr;
+        ASSERT_TRUE(ui::FindTreeItem(tree, branch, item));
+        tree.Expand(item, ui::TVE_EXPAND);
+    }
+    // A tree a few rows high, as in a small window.
+    ui::Rect frame = tree.GetWindowRect();
+    ui::Point corner = window->ScreenToClient(ui::Point{frame.left, frame.top});
+    tree.MoveWindow(corner.x, corner.y, frame.Width(), 80);
+    ASSERT_LT(tree.GetVisibleCount(), tree.GetCount()) << "the tree must be longer than it is high";
+
+    Act(window, Drag(125, L"N|屏面布置图|01-A.dwg", 125, L"R"));
+    EXPECT_FALSE(installation.Exists(L"P\\N\\01-A.dwg"));
+    EXPECT_TRUE(installation.Exists(L"P\\R\\01-A.dwg"));
+}

@@ -193,7 +193,6 @@ TEST_F(ManageWindow, RightClickingEmptySpaceOfAProjectsContentClearsItsSelection
 
 TEST_F(ManageWindow, ACommandTheMenuNeverOffersIsRefusedAndRefreshRuns) {
     CManageDlg* window = Open(L"XMMANAGE");
-
     // 190 from the content tree, which the menu never offers, is no command.
     Act(window, RightClick(125, L"Q"));
     window->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(190, 0), 0);

@@ -262,7 +262,12 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             Point point;
             if (std::wstring error = DropPoint(*target, action, point); !error.empty())
                 return error;
-            gesture::Drag(*tree, found, *target, point);
+            // Starting the drag may scroll the source into view, which moves the target: the
+            // drop point is taken again once the drag is under way.
+            if (Window* receiver = gesture::BeginDrag(*tree, found)) {
+                DropPoint(*target, action, point);
+                gesture::Drop(*receiver, *target, point);
+            }
             return {};
         }
         if (auto* list = dynamic_cast<ListCtrl*>(control)) {
@@ -275,7 +280,10 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
             Point point;
             if (std::wstring error = DropPoint(*target, action, point); !error.empty())
                 return error;
-            gesture::Drag(*list, row, *target, point);
+            if (Window* receiver = gesture::BeginDrag(*list, row)) {
+                DropPoint(*target, action, point);
+                gesture::Drop(*receiver, *target, point);
+            }
             return {};
         }
         break;

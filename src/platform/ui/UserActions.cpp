@@ -241,16 +241,18 @@ Window* BeginDrag(TreeCtrl& tree, HTREEITEM item) {
 }
 
 void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient) {
-    Window* receiver = BeginDrag(tree, item);
-    if (!receiver)
-        return;
+    if (Window* receiver = BeginDrag(tree, item))
+        Drop(*receiver, target, targetClient);
+}
+
+void Drop(Window& receiver, Window& target, Point targetClient) {
     Point screen = target.ClientToScreen(targetClient);
-    Point inReceiver = receiver->ScreenToClient(screen);
+    Point inReceiver = receiver.ScreenToClient(screen);
     CurrentBackend().SetCursorPos(screen);
     unsigned keys = MK_LBUTTON | (CurrentBackend().IsKeyDown(VK_CONTROL) ? MK_CONTROL : 0);
-    receiver->SendMessage(WM_MOUSEMOVE, keys, PointParam(inReceiver));
-    if (receiver->IsWindow())
-        receiver->SendMessage(WM_LBUTTONUP, keys & ~MK_LBUTTON, PointParam(inReceiver));
+    receiver.SendMessage(WM_MOUSEMOVE, keys, PointParam(inReceiver));
+    if (receiver.IsWindow())
+        receiver.SendMessage(WM_LBUTTONUP, keys & ~MK_LBUTTON, PointParam(inReceiver));
 }
 
 namespace {
@@ -300,15 +302,8 @@ Window* BeginDrag(ListCtrl& list, int row) {
 }
 
 void Drag(ListCtrl& list, int row, Window& target, Point targetClient) {
-    Window* receiver = BeginDrag(list, row);
-    if (!receiver)
-        return;
-    Point screen = target.ClientToScreen(targetClient);
-    Point inReceiver = receiver->ScreenToClient(screen);
-    CurrentBackend().SetCursorPos(screen);
-    receiver->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, PointParam(inReceiver));
-    if (receiver->IsWindow())
-        receiver->SendMessage(WM_LBUTTONUP, 0, PointParam(inReceiver));
+    if (Window* receiver = BeginDrag(list, row))
+        Drop(*receiver, target, targetClient);
 }
 
 void DoubleClick(ListCtrl& list, int row, int column) {

@@ -50,6 +50,9 @@ void Drag(TreeCtrl& tree, HTREEITEM item, Window& target, Point targetClient);
 // the window that took the mouse capture, else the tree's parent, as WM_MOUSEMOVE and
 // WM_LBUTTONUP. That window, or null when the drag cannot go on.
 Window* BeginDrag(TreeCtrl& tree, HTREEITEM item);
+// The end of a drag begun by BeginDrag: the pointer moves onto a point of a window (client
+// coordinates of `target`) and the button comes up there, Ctrl as the backend holds it.
+void Drop(Window& receiver, Window& target, Point targetClient);
 
 // Clicks in a report list's cell; `x` is the offset from the cell's left edge (-1: its middle).
 void Click(ListCtrl& list, int row, int column, int x = -1);
