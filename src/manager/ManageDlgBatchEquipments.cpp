@@ -14,8 +14,6 @@
 #include "suite/OvXmInfo/XmSbInfo.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
 
-#include <algorithm>
-
 namespace {
 
 // The types a new panel starts with, by system name.

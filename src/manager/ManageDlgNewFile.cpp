@@ -20,8 +20,8 @@
 #include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmSbTreeNodeInfo.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 namespace {
 
