@@ -17,6 +17,15 @@ int CDrawDwgPreview::DrawDwgPreview(std::wstring strPath, ui::Canvas& frame, int
     return pPreview->Paint(frame);
 }
 
+void CDrawDwgPreview::PaintFrame(const std::wstring& strPath, ui::PreviewFrame& frame) {
+    ui::Canvas& canvas = frame.GetCanvas();
+    if (strPath.empty())
+        canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
+    else
+        DrawDwgPreview(strPath, canvas, 0, 0.0);
+    frame.CanvasPainted();
+}
+
 int CDrawDwgPreview::ReadImage() {
     fs::FileBytes file(m_strPath);
     if (!file.IsOpen()) {

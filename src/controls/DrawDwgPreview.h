@@ -15,6 +15,7 @@
 #include "platform/image/Dib.h"
 #include "platform/image/Png.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Control.h"
 
 #include <cstdint>
 #include <optional>
@@ -50,6 +51,9 @@ public:
     // when there is none, so that the picture of a drawing selected before never stays.
     static int DrawDwgPreview(std::wstring strPath, ui::Canvas& frame, int nColorMode = 0,
                               double dAngle = 0.0);
+    // A dialog's preview frame painted anew: the drawing's picture, or the background alone
+    // when no drawing (an empty path) is shown.
+    static void PaintFrame(const std::wstring& strPath, ui::PreviewFrame& frame);
 
     // Reads the image from the file and prepares it; 1 when there is a picture to paint.
     int ReadImage();

@@ -430,10 +430,5 @@ void CDwgSelectDlg::OnSize(unsigned type, int width, int height) {
 }
 
 void CDwgSelectDlg::OnPaint() {
-    ui::Canvas& canvas = m_PreviewFrame.GetCanvas();
-    if (m_strPreviewFile.empty())
-        canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
-    else
-        CDrawDwgPreview::DrawDwgPreview(m_strPreviewFile, canvas, 0, 0.0);
-    m_PreviewFrame.CanvasPainted();
+    CDrawDwgPreview::PaintFrame(m_strPreviewFile, m_PreviewFrame);
 }

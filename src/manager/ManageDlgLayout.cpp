@@ -58,10 +58,5 @@ void CManageDlg::OnSize(unsigned type, int width, int height) {
 void CManageDlg::OnPaint() {
     // Every pixel of the frame is painted each time: the background alone without a drawing,
     // the picture on its background otherwise, so no earlier picture ever stays.
-    ui::Canvas& canvas = m_PreviewFrame.GetCanvas();
-    if (m_strPreviewFile.empty())
-        canvas.Fill(ui::GetSysColor(ui::COLOR_BTNFACE));
-    else
-        CDrawDwgPreview::DrawDwgPreview(m_strPreviewFile, canvas, 0, 0.0);
-    m_PreviewFrame.CanvasPainted();
+    CDrawDwgPreview::PaintFrame(m_strPreviewFile, m_PreviewFrame);
 }
