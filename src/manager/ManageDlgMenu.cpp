@@ -19,9 +19,16 @@ void CManageDlg::SelectItemUnderCursor(bool bXmTree) {
     ui::Point point = tree.ScreenToClient(ui::CurrentBackend().GetCursorPos());
     unsigned flags = 0;
     ui::HTREEITEM hItem = tree.HitTest(point, &flags);
-    if (hItem && (flags & ui::TVHT_ONITEM))
-        tree.SelectItem(hItem);
-    else if (!bXmTree && m_nMode == 1)
+    if (hItem && (flags & ui::TVHT_ONITEM)) {
+        // The highlighted item selected again brings no selection notice, though a click in
+        // the project tree may have made the window forget it meanwhile: take it up again.
+        if (tree.GetSelectedItem() != hItem)
+            tree.SelectItem(hItem);
+        else if (bXmTree)
+            OnXmTreeSelect(false);
+        else
+            OnSbTreeSelChanged();
+    } else if (!bXmTree && m_nMode == 1)
         tree.SelectItem(nullptr);
     m_CurSelInfo.m_nTreeUsed = bXmTree ? 1 : 0;
 }

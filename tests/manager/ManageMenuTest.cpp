@@ -191,6 +191,19 @@ TEST_F(ManageWindow, RightClickingEmptySpaceOfAProjectsContentClearsItsSelection
     EXPECT_EQ(window->Getm_CurSelInfo().m_nSbKind, 1);
 }
 
+TEST_F(ManageWindow, ARightClickOnTheHighlightedEquipmentAfterAProjectClickOffersItsCommands) {
+    CManageDlg* window = Open(L"XMMANAGE");
+    Act(window, Select(125, L"Q"));
+    // A click on the Project already selected forgets the content selection; the Equipment
+    // stays highlighted, and a right click on it must find it again.
+    Act(window, Select(124, L"P"));
+    EXPECT_EQ(window->Getm_CurSelInfo().m_pSbNode, nullptr);
+    Act(window, RightClick(125, L"Q"));
+    EXPECT_NE(window->Getm_CurSelInfo().m_pSbNode, nullptr);
+    EXPECT_EQ(window->Getm_CurSelInfo().m_nSbKind, 1);
+    EXPECT_TRUE(Offers(Backend().Menus().back(), L"  203 设备信息查询修改"));
+}
+
 TEST_F(ManageWindow, ACommandTheMenuNeverOffersIsRefusedAndRefreshRuns) {
     CManageDlg* window = Open(L"XMMANAGE");
     // 190 from the content tree, which the menu never offers, is no command.
