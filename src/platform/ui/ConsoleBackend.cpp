@@ -172,17 +172,31 @@ bool ConsoleBackend::ChooseFolder(Window*, FolderChooserRequest& request) {
 unsigned ConsoleBackend::TrackPopupMenu(Window*, const Menu& menu, Point) {
     m_write(L"\n[menu]\n");
     Print(DescribeMenu(menu));
+    unsigned chosen = 0;
     if (m_pendingMenu && !m_menuShown) {
         m_menuShown = true;
         m_write(text::Format(L"menu> %u\n", m_pendingMenu));
-        return m_pendingMenu;
+        chosen = m_pendingMenu;
+    } else {
+        std::optional<std::wstring> line = Ask(L"menu (id, empty: none)> ");
+        std::wstring word = line ? text::Trim(*line) : std::wstring();
+        if (word.empty() || word.size() > 9 ||
+            word.find_first_not_of(L"0123456789") != std::wstring::npos)
+            return 0;
+        chosen = static_cast<unsigned>(std::stoul(word));
     }
-    std::optional<std::wstring> line = Ask(L"menu (id, empty: none)> ");
-    std::wstring word = line ? text::Trim(*line) : std::wstring();
-    if (word.empty() || word.size() > 9 ||
-        word.find_first_not_of(L"0123456789") != std::wstring::npos)
+    // As with the mouse, a grayed item or one the menu does not hold chooses nothing; the
+    // user is told why nothing happened.
+    unsigned state = menu.GetMenuState(chosen, MF_BYCOMMAND);
+    if (state == kMenuError) {
+        m_write(text::Format(L"The menu has no item %u: nothing is chosen.\n", chosen));
         return 0;
-    return static_cast<unsigned>(std::stoul(word));
+    }
+    if (state & (MF_GRAYED | MF_DISABLED)) {
+        m_write(text::Format(L"Item %u is grayed: nothing is chosen.\n", chosen));
+        return 0;
+    }
+    return chosen;
 }
 
 void ConsoleBackend::Idle() {

@@ -1,5 +1,6 @@
 #include "platform/ui/ConsoleBackend.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Menu.h"
 #include "support/ConsoleTranscript.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,23 @@ TEST(ConsoleBackend, TheEndOfTheInputCancelsAndBoxesTakeTheirAnswers) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_NE(console.transcript.find(L"(end of input: the dialog is cancelled)"),
               std::wstring::npos);
+}
+
+TEST(ConsoleBackend, AGrayedOrMissingMenuItemChoosesNothingAndSaysWhy) {
+    Console console({L"203", L"999", L"201"});
+    Small owner;
+    owner.Create();
+    Menu bar({{0, L"", {{201, L"删除"}, {203, L"修改"}}}});
+    Menu* popup = bar.GetSubMenu(0);
+    popup->EnableMenuItem(203, MF_BYCOMMAND | MF_GRAYED);
+    EXPECT_EQ(popup->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0u);
+    EXPECT_NE(console.transcript.find(L"Item 203 is grayed: nothing is chosen."),
+              std::wstring::npos);
+    EXPECT_EQ(popup->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0u);
+    EXPECT_NE(console.transcript.find(L"The menu has no item 999: nothing is chosen."),
+              std::wstring::npos);
+    EXPECT_EQ(popup->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 201u);
+    owner.DestroyWindow();
 }
 
 TEST(Actions, WordsAndActionsTranslateBothWays) {
