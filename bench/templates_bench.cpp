@@ -11,6 +11,7 @@
 //   (target: at most twice as long).
 
 #include "BenchSupport.h"
+#include "ManageWindowDriver.h"
 
 #include "drawing/EditOprt.h"
 #include "frame/ManageCommands.h"
@@ -38,6 +39,10 @@
 #include <unistd.h>
 
 namespace {
+
+using ovbench::Command;
+using ovbench::Do;
+using ovbench::Window;
 
 namespace stdfs = std::filesystem;
 
@@ -124,19 +129,6 @@ void MakeNumberedEquipment() {
         content.push_back(xmfile::FileLine(Numbered(i), L"备注"));
     }
     WriteManageFile(folder / "N.prj", content);
-}
-
-CManageDlg* Window() {
-    return dynamic_cast<CManageDlg*>(g_pManageDlg);
-}
-
-void Do(const ui::Action& action) {
-    if (!ui::ApplyAction(*Window(), action).empty())
-        std::fputs("an action did not go through\n", stderr);
-}
-
-void Command(unsigned id) {
-    Window()->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(id, 0), 0);
 }
 
 // Closes the drawings the runs made, down to the one the host started with.

@@ -7,6 +7,7 @@
 //   making the same renames and one record write directly (target: at most 1.5 times as long).
 
 #include "BenchSupport.h"
+#include "ManageWindowDriver.h"
 
 #include "frame/ManageCommands.h"
 #include "frame/ManageGlobals.h"
@@ -29,6 +30,10 @@
 #include <unistd.h>
 
 namespace {
+
+using ovbench::Command;
+using ovbench::Do;
+using ovbench::Window;
 
 namespace stdfs = std::filesystem;
 
@@ -91,19 +96,6 @@ void MakeNumberedEquipment() {
         content.push_back(xmfile::FileLine(Numbered(i), L""));
     }
     WriteManageFile(folder / "N.prj", content);
-}
-
-CManageDlg* Window() {
-    return dynamic_cast<CManageDlg*>(g_pManageDlg);
-}
-
-void Do(const ui::Action& action) {
-    if (!ui::ApplyAction(*Window(), action).empty())
-        std::fputs("an action did not go through\n", stderr);
-}
-
-void Command(unsigned id) {
-    Window()->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(id, 0), 0);
 }
 
 void PasteCopiedEquipment(benchmark::State& state) {

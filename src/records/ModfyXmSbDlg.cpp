@@ -18,9 +18,6 @@
 
 namespace {
 
-// The table of the word dictionary that lists the default titles.
-constexpr const wchar_t* kDefaultTitlesTable = L"项目设备描述信息";
-
 ui::DialogTemplate ModfyXmSbTemplate() {
     using ui::ControlKind;
     using D = CModfyXmSbDlg;

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// The dictionary table that lists the default description titles of a Project or Equipment.
+inline constexpr const wchar_t* kDefaultTitlesTable = L"项目设备描述信息";
+
 // Which table belongs to a title.
 enum class WordTableRule {
     // The creation, modification, information-table and wire dialogs: the first table whose
