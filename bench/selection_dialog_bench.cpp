@@ -77,8 +77,9 @@ void MakeProject() {
 std::unique_ptr<CDwgSelectDlg> OpenDialog() {
     std::vector<std::wstring> drawings;
     CollectContainerDrawings(g_projectFile, drawings);
-    auto dialog = std::make_unique<CDwgSelectDlg>(1, g_projectFile,
-                                                  std::vector<STRUCT_XMSB_FILESTYLE>{}, drawings);
+    // Handed over as the management window's command hands them over.
+    auto dialog = std::make_unique<CDwgSelectDlg>(
+        1, g_projectFile, std::vector<STRUCT_XMSB_FILESTYLE>{}, std::move(drawings));
     dialog->Create();
     return dialog;
 }

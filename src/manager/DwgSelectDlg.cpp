@@ -156,6 +156,7 @@ void CDwgSelectDlg::BuildTree() {
             strSelected = m_Drawings.Drawings()[static_cast<size_t>(node->nDrawing)].strFullPath;
     }
     m_bFilling = true;
+    m_TreeCtrl.SetRedraw(false);
     m_TreeCtrl.DeleteAllItems();
     m_arrNodes.clear();
     m_arrNodes.reserve(m_Drawings.Drawings().size() + 64);
@@ -217,6 +218,7 @@ void CDwgSelectDlg::BuildTree() {
         else if (c == 0)
             m_TreeCtrl.SetCheck(root, bAllChecked);
     }
+    m_TreeCtrl.SetRedraw(true);
     for (ui::HTREEITEM item : arrOpen)
         m_TreeCtrl.Expand(item, ui::TVE_EXPAND);
     if (selected)
@@ -227,8 +229,11 @@ void CDwgSelectDlg::BuildTree() {
 
 void CDwgSelectDlg::FillList() {
     m_bFilling = true;
+    // Ten thousand rows reach the screen as one change, not one by one.
+    m_ListCtrl.SetRedraw(false);
     m_ListCtrl.DeleteAllItems();
     const auto& arrDrawings = m_Drawings.Drawings();
+    m_ListCtrl.SetItemCount(static_cast<int>(arrDrawings.size()));
     for (size_t i = 0; i < arrDrawings.size(); ++i) {
         const CDwgSelectDrawing& drawing = arrDrawings[i];
         int row = m_ListCtrl.InsertItem(static_cast<int>(i), drawing.strDisplayType);
@@ -238,6 +243,7 @@ void CDwgSelectDlg::FillList() {
         if (IsChecked(drawing.strFullPath))
             m_ListCtrl.SetCheck(row, true);
     }
+    m_ListCtrl.SetRedraw(true);
     m_bFilling = false;
 }
 

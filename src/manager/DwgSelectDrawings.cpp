@@ -6,14 +6,21 @@
 #include "suite/OvXmInfo/AllStyNameInfo.h"
 #include "suite/OvXmInfo/ManageFileInfo.h"
 
+namespace {
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return a == b || text::EqualsNoCase(a, b);
+}
+
+} // namespace
+
 void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
                               const std::vector<std::wstring>& arrOnDisk,
                               const std::vector<STRUCT_XMSB_FILESTYLE>& arrStyles) {
     m_arrContainers.clear();
     m_arrDrawings.clear();
     m_arrRecords.clear();
-    m_arrFoldedFolders.clear();
-    m_mapByPath.clear();
+    m_mapFolders.clear();
     m_mapDisplayNames.clear();
     m_pStyles = &arrStyles;
     bool bProject = text::EqualsNoCase(CEditOprt::GetExtension(strManageFile), L"itm");
@@ -32,25 +39,41 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
     // Which drawings exist comes from one listing per folder, made by the caller: a look at
     // the disk per record would cost more than reading all the records. The caller's paths
     // come folder by folder, so each folder is folded once.
-    OnDisk onDisk;
+    std::vector<OnDisk> arrFiles;
+    arrFiles.reserve(arrOnDisk.size());
+    std::vector<std::vector<size_t>> arrByContainer(m_arrContainers.size());
+    CDwgSelectIndex onDisk;
+    onDisk.Reset(arrOnDisk.size());
     std::wstring_view lastFolder;
-    FolderOnDisk* pFolder = nullptr;
-    for (const std::wstring& strPath : arrOnDisk) {
+    int nContainer = -1;
+    for (size_t i = 0; i < arrOnDisk.size(); ++i) {
+        std::wstring_view strPath = arrOnDisk[i];
         size_t slash = strPath.find_last_of(L'\\');
-        std::wstring_view folder =
-            std::wstring_view(strPath).substr(0, slash == std::wstring::npos ? 0 : slash);
-        if (!pFolder || folder != lastFolder) {
-            pFolder = &onDisk[text::FoldCase(folder)];
+        std::wstring_view folder = strPath.substr(0, slash == std::wstring_view::npos ? 0 : slash);
+        if (i == 0 || folder != lastFolder) {
+            auto found = m_mapFolders.find(text::FoldCase(folder));
+            nContainer = found == m_mapFolders.end() ? -1 : found->second;
             lastFolder = folder;
         }
-        std::wstring strName = strPath.substr(slash == std::wstring::npos ? 0 : slash + 1);
-        pFolder->byName.emplace(text::FoldCase(strName), pFolder->names.size());
-        pFolder->names.push_back(std::move(strName));
+        if (nContainer < 0)
+            continue; // not a folder of the container: not its drawing
+        std::wstring_view strName =
+            strPath.substr(slash == std::wstring_view::npos ? 0 : slash + 1);
+        size_t nHash = CDwgSelectIndex::Hash(nContainer, strName);
+        auto same = [&](int n) {
+            return arrFiles[static_cast<size_t>(n)].nContainer == nContainer &&
+                   SameName(arrFiles[static_cast<size_t>(n)].strName, strName);
+        };
+        // Of names that differ only in case (possible on Linux) the records find the first.
+        if (onDisk.Find(nHash, same) < 0)
+            onDisk.Insert(nHash, static_cast<int>(arrFiles.size()));
+        arrByContainer[static_cast<size_t>(nContainer)].push_back(arrFiles.size());
+        arrFiles.push_back({strName, nContainer, nHash});
     }
-    m_arrDrawings.reserve(arrOnDisk.size());
-    m_mapByPath.reserve(arrOnDisk.size());
+    m_arrDrawings.reserve(arrFiles.size());
+    m_Index.Reset(arrFiles.size());
     for (int i = 0; i < static_cast<int>(m_arrContainers.size()); ++i)
-        AddDrawingsOf(i, onDisk);
+        AddDrawingsOf(i, arrFiles, arrByContainer[static_cast<size_t>(i)], onDisk);
     m_arrRecords.clear();
 }
 
@@ -65,54 +88,59 @@ void CDwgSelectDrawings::AddContainer(const std::wstring& strManageFile, bool bP
     for (const STRUCT_XMSB_FILE& style : records.Getm_XmSbFileArray())
         if (!style.strStyleName.empty())
             container.arrTypes.push_back(style.strStyleName);
+    m_mapFolders.emplace(text::FoldCase(container.strFolder),
+                         static_cast<int>(m_arrContainers.size()));
     m_arrContainers.push_back(std::move(container));
-    m_arrRecords.push_back(records.Getm_XmSbFileArray());
-    m_arrFoldedFolders.push_back(text::FoldCase(m_arrContainers.back().strFolder));
+    m_arrRecords.push_back(records.TakeXmSbFileArray());
 }
 
-void CDwgSelectDrawings::AddDrawing(int nContainer, const std::wstring& strName,
-                                    const std::wstring& strFoldedName,
-                                    const std::wstring& strSysType, const std::wstring& strRemark) {
+void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
+                                    const std::wstring& strSysType,
+                                    const std::wstring& strDisplayType,
+                                    const std::wstring& strRemark) {
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
     CDwgSelectDrawing drawing;
     drawing.nContainer = nContainer;
-    drawing.strFileName = strName;
+    drawing.strFileName = file.strName;
     drawing.strSysType = strSysType;
-    drawing.strDisplayType = strSysType.empty() ? std::wstring() : DisplayName(strSysType);
+    drawing.strDisplayType = strDisplayType;
     drawing.strRemark = strRemark;
-    drawing.strFullPath = container.strFolder + L"\\" + strName;
-    drawing.strRelPath = nContainer > 0 ? container.strName + L"\\" + strName : strName;
-    m_mapByPath.emplace(m_arrFoldedFolders[static_cast<size_t>(nContainer)] + L"\\" + strFoldedName,
-                        static_cast<int>(m_arrDrawings.size()));
+    drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
+    drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
+    if (nContainer > 0) {
+        drawing.strRelPath.reserve(container.strName.size() + 1 + file.strName.size());
+        drawing.strRelPath.append(container.strName).append(1, L'\\').append(file.strName);
+    } else {
+        drawing.strRelPath = file.strName;
+    }
+    m_Index.Insert(file.nHash, static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
 }
 
-void CDwgSelectDrawings::AddDrawingsOf(int nContainer, const OnDisk& onDisk) {
+void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrFiles,
+                                       const std::vector<size_t>& arrInFolder,
+                                       const CDwgSelectIndex& onDisk) {
     const std::vector<STRUCT_XMSB_FILE>& arrRecords = m_arrRecords[static_cast<size_t>(nContainer)];
-    auto found = onDisk.find(m_arrFoldedFolders[static_cast<size_t>(nContainer)]);
-    if (found == onDisk.end())
-        return; // no drawing in the folder: every record's file is missing
-    const FolderOnDisk& folder = found->second;
-    std::vector<bool> placed(folder.names.size(), false);
     // A drawing listed under a type is shown there, under the first type that lists it; the
     // typed groups are settled first, then shown after the drawings without type.
     struct Placed {
-        size_t index;
-        std::wstring strFolded;
-        const std::wstring* pSysType;
+        size_t nFile;
+        const STRUCT_XMSB_FILE* pStyle;
         const std::wstring* pRemark;
     };
     static const std::wstring kNone;
     std::vector<Placed> arrTyped, arrUntyped;
     auto place = [&](const STRUCT_XMSB_FILE& style, std::vector<Placed>& into) {
         for (const STRUCT_XMSB_ONEFILE& file : style.arrFiles) {
-            std::wstring strFolded = text::FoldCase(file.strFileName);
-            auto name = folder.byName.find(strFolded);
-            if (name == folder.byName.end() || placed[name->second])
+            int nFile =
+                onDisk.Find(CDwgSelectIndex::Hash(nContainer, file.strFileName), [&](int n) {
+                    return arrFiles[static_cast<size_t>(n)].nContainer == nContainer &&
+                           SameName(arrFiles[static_cast<size_t>(n)].strName, file.strFileName);
+                });
+            if (nFile < 0 || arrFiles[static_cast<size_t>(nFile)].bPlaced)
                 continue;
-            placed[name->second] = true;
-            into.push_back(
-                {name->second, std::move(strFolded), &style.strStyleName, &file.strRemark});
+            arrFiles[static_cast<size_t>(nFile)].bPlaced = true;
+            into.push_back({static_cast<size_t>(nFile), &style, &file.strRemark});
         }
     };
     for (const STRUCT_XMSB_FILE& style : arrRecords)
@@ -121,18 +149,38 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, const OnDisk& onDisk) {
     for (const STRUCT_XMSB_FILE& style : arrRecords)
         if (style.strStyleName.empty())
             place(style, arrUntyped);
-    for (size_t i = 0; i < folder.names.size(); ++i)
-        if (!placed[i])
-            arrUntyped.push_back({i, text::FoldCase(folder.names[i]), &kNone, &kNone});
+    for (size_t nFile : arrInFolder)
+        if (!arrFiles[nFile].bPlaced)
+            arrUntyped.push_back({nFile, nullptr, &kNone});
     for (const Placed& one : arrUntyped)
-        AddDrawing(nContainer, folder.names[one.index], one.strFolded, *one.pSysType, *one.pRemark);
-    for (const Placed& one : arrTyped)
-        AddDrawing(nContainer, folder.names[one.index], one.strFolded, *one.pSysType, *one.pRemark);
+        AddDrawing(nContainer, arrFiles[one.nFile], kNone, kNone, *one.pRemark);
+    // The display name once per type, not once per drawing.
+    const STRUCT_XMSB_FILE* pLastStyle = nullptr;
+    std::wstring strDisplay;
+    for (const Placed& one : arrTyped) {
+        if (one.pStyle != pLastStyle) {
+            pLastStyle = one.pStyle;
+            strDisplay = DisplayName(one.pStyle->strStyleName);
+        }
+        AddDrawing(nContainer, arrFiles[one.nFile], one.pStyle->strStyleName, strDisplay,
+                   *one.pRemark);
+    }
 }
 
 int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {
-    auto found = m_mapByPath.find(text::FoldCase(strFullPath));
-    return found == m_mapByPath.end() ? -1 : found->second;
+    size_t slash = strFullPath.find_last_of(L'\\');
+    if (slash == std::wstring::npos)
+        return -1;
+    auto folder =
+        m_mapFolders.find(text::FoldCase(std::wstring_view(strFullPath).substr(0, slash)));
+    if (folder == m_mapFolders.end())
+        return -1;
+    int nContainer = folder->second;
+    std::wstring_view strName = std::wstring_view(strFullPath).substr(slash + 1);
+    return m_Index.Find(CDwgSelectIndex::Hash(nContainer, strName), [&](int n) {
+        const CDwgSelectDrawing& drawing = m_arrDrawings[static_cast<size_t>(n)];
+        return drawing.nContainer == nContainer && SameName(drawing.strFileName, strName);
+    });
 }
 
 std::wstring CDwgSelectDrawings::DisplayName(const std::wstring& strSysType) const {

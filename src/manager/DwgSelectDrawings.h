@@ -5,10 +5,12 @@
 // type; a drawing on disk that no record lists counts among those without type, and a record
 // whose file is missing is left out.
 
+#include "manager/DwgSelectIndex.h"
 #include "records/XmSb.h"
 #include "store/FileStyleList.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -51,24 +53,26 @@ public:
     std::wstring DisplayName(const std::wstring& strSysType) const;
 
 private:
-    void AddContainer(const std::wstring& strManageFile, bool bProject);
-    // The drawings on disk by folded folder: their names as the disk spells them in listing
-    // order, and folded name -> index in that list.
-    struct FolderOnDisk {
-        std::vector<std::wstring> names;
-        std::unordered_map<std::wstring, size_t> byName;
+    // One drawing on disk while the records are matched with the listing.
+    struct OnDisk {
+        std::wstring_view strName; // into the caller's listing
+        int nContainer;
+        size_t nHash; // of container and name without regard to case
+        bool bPlaced = false;
     };
-    using OnDisk = std::unordered_map<std::wstring, FolderOnDisk>;
-    void AddDrawingsOf(int nContainer, const OnDisk& onDisk);
-    void AddDrawing(int nContainer, const std::wstring& strName, const std::wstring& strFoldedName,
-                    const std::wstring& strSysType, const std::wstring& strRemark);
+    void AddContainer(const std::wstring& strManageFile, bool bProject);
+    void AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrOnDisk,
+                       const std::vector<size_t>& arrInFolder, const CDwgSelectIndex& onDisk);
+    void AddDrawing(int nContainer, const OnDisk& file, const std::wstring& strSysType,
+                    const std::wstring& strDisplayType, const std::wstring& strRemark);
 
     std::vector<CDwgSelectContainer> m_arrContainers;
     std::vector<CDwgSelectDrawing> m_arrDrawings;
-    std::unordered_map<std::wstring, int> m_mapByPath; // folded full path -> drawing
+    // The drawings by container and name without regard to case.
+    CDwgSelectIndex m_Index;
+    std::unordered_map<std::wstring, int> m_mapFolders; // folded folder -> container
     const std::vector<STRUCT_XMSB_FILESTYLE>* m_pStyles = nullptr;
     // The records of each container, read by AddContainer.
     std::vector<std::vector<STRUCT_XMSB_FILE>> m_arrRecords;
-    std::vector<std::wstring> m_arrFoldedFolders;
     mutable std::unordered_map<std::wstring, std::wstring> m_mapDisplayNames;
 };

@@ -4,6 +4,7 @@
 // text. Built from the path; a file that is missing or not a ".itm"/".prj" file reads as empty.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct STRUCT_XMSB_ONEFILE {
@@ -24,6 +25,8 @@ public:
 
     const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
     const std::vector<STRUCT_XMSB_FILE>& Getm_XmSbFileArray() const { return m_XmSbFileArray; }
+    // The same, handed over to a caller that keeps it (no copy of every record); empty after.
+    std::vector<STRUCT_XMSB_FILE> TakeXmSbFileArray() { return std::move(m_XmSbFileArray); }
     // The lines between the description markers joined with CR LF.
     const std::wstring& Getm_StrDescription() const { return m_StrDescription; }
 

@@ -88,6 +88,8 @@ int ListCtrl::InsertItem(int index, const std::wstring& text, int image) {
     if (index < 0 || index > GetItemCount())
         index = GetItemCount();
     Row row;
+    // Room for every column's text at once: the texts of the other columns follow at once.
+    row.texts.reserve(static_cast<size_t>(std::max(GetColumnCount(), 1)));
     row.texts.push_back(text);
     row.image = image;
     if (m_extendedStyle & LVS_EX_CHECKBOXES)
@@ -97,6 +99,11 @@ int ListCtrl::InsertItem(int index, const std::wstring& text, int image) {
         ++m_selectionMark;
     Notify(WindowChange::ItemInserted, static_cast<uintptr_t>(index));
     return index;
+}
+
+void ListCtrl::SetItemCount(int count) {
+    if (count > 0)
+        m_rows.reserve(static_cast<size_t>(count));
 }
 
 bool ListCtrl::DeleteItem(int row) {

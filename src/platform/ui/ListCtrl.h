@@ -112,6 +112,9 @@ public:
 
     // Rows.
     int InsertItem(int index, const std::wstring& text, int image = -1);
+    // Makes room for that many rows before a list is filled, as CListCtrl::SetItemCount does
+    // for a list that is not virtual: the rows themselves are still inserted one by one.
+    void SetItemCount(int count);
     bool DeleteItem(int row);
     bool DeleteAllItems();
     int GetItemCount() const { return static_cast<int>(m_rows.size()); }
