@@ -7,9 +7,9 @@
 namespace {
 
 void AddDrawingsOfFolder(const std::wstring& strFolder, std::vector<std::wstring>& arrPaths) {
-    for (const std::wstring& strPath :
+    for (std::wstring& strPath :
          fs::FindMatches(CEditOprt::JoinPath(strFolder, L"*.dwg"), fs::EntryKind::Files))
-        arrPaths.push_back(strPath);
+        arrPaths.push_back(std::move(strPath));
 }
 
 } // namespace

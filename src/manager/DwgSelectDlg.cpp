@@ -160,10 +160,9 @@ void CDwgSelectDlg::BuildTree() {
     m_TreeCtrl.DeleteAllItems();
     m_arrNodes.clear();
     m_arrNodes.reserve(m_Drawings.Drawings().size() + 64);
-    auto insert = [this](const std::wstring& strText, int nImage, ui::HTREEITEM parent,
-                         NodeInfo node) {
-        ui::HTREEITEM item =
-            m_TreeCtrl.InsertItem(strText, nImage, nImage + (nImage < 4 ? 1 : 0), parent);
+    auto insert = [this](std::wstring strText, int nImage, ui::HTREEITEM parent, NodeInfo node) {
+        ui::HTREEITEM item = m_TreeCtrl.InsertItem(std::move(strText), nImage,
+                                                   nImage + (nImage < 4 ? 1 : 0), parent);
         m_TreeCtrl.SetItemData(item, m_arrNodes.size());
         m_arrNodes.push_back(std::move(node));
         return item;
@@ -187,7 +186,7 @@ void CDwgSelectDlg::BuildTree() {
         auto addDrawing = [&](ui::HTREEITEM under) {
             const CDwgSelectDrawing& drawing = arrDrawings[next];
             ui::HTREEITEM item =
-                insert(drawing.strFileName, 5, under,
+                insert(std::wstring(drawing.FileName()), 5, under,
                        {NodeInfo::Drawing, c, drawing.strSysType, static_cast<int>(next)});
             bool bChecked = IsChecked(drawing.strFullPath);
             m_TreeCtrl.SetCheck(item, bChecked);
@@ -237,7 +236,7 @@ void CDwgSelectDlg::FillList() {
     for (size_t i = 0; i < arrDrawings.size(); ++i) {
         const CDwgSelectDrawing& drawing = arrDrawings[i];
         int row = m_ListCtrl.InsertItem(static_cast<int>(i), drawing.strDisplayType);
-        m_ListCtrl.SetItemText(row, 1, drawing.strRelPath);
+        m_ListCtrl.SetItemText(row, 1, std::wstring(drawing.RelPath()));
         m_ListCtrl.SetItemText(row, 2, drawing.strFullPath);
         m_ListCtrl.SetItemData(row, i);
         if (IsChecked(drawing.strFullPath))

@@ -80,8 +80,9 @@ void CDwgSelectDlg::OnSend() {
         const CDwgSelectDrawing& drawing = m_Drawings.Drawings()[static_cast<size_t>(nDrawing)];
         std::wstring strDest = strRoot;
         if (bTypeFolders) {
-            std::wstring strRelFolder = CEditOprt::GetParentPath(drawing.strRelPath);
-            if (drawing.strRelPath.find(L'\\') != std::wstring::npos && !strRelFolder.empty())
+            std::wstring strRelPath(drawing.RelPath());
+            std::wstring strRelFolder = CEditOprt::GetParentPath(strRelPath);
+            if (strRelPath.find(L'\\') != std::wstring::npos && !strRelFolder.empty())
                 strDest = CEditOprt::JoinPath(strDest, strRelFolder);
             if (!drawing.strDisplayType.empty())
                 strDest = CEditOprt::JoinPath(strDest, drawing.strDisplayType);
@@ -113,16 +114,17 @@ bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer
         // Its own folder: the file stays, only the record changes type.
         if (strSysType == drawing.strSysType)
             return false;
-        if (!RemoveDrawingRecords(from.strManageFile, {drawing.strFileName}))
+        std::wstring strName(drawing.FileName());
+        if (!RemoveDrawingRecords(from.strManageFile, {strName}))
             return false;
-        return InsertDrawingRecord(to.strManageFile, strSysType, drawing.strFileName,
-                                   drawing.strRemark) != 0;
+        return InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.strRemark) != 0;
     }
     if (CEditOprt::IsDocumentOpen(drawing.strFullPath)) {
         Tell(this, text::Format(L"\n图纸%s已经打开，无法重命名\n", drawing.strFullPath));
         return false;
     }
-    std::wstring strName = drawing.strFileName;
+    const std::wstring strOldName(drawing.FileName());
+    std::wstring strName = strOldName;
     std::wstring strTarget = CEditOprt::JoinPath(to.strFolder, strName);
     if (fs::Exists(strTarget)) {
         strName = L"复件" + strName;
@@ -137,7 +139,7 @@ bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer
     if (!g_XmComonPar.MoveByShFileOperat(drawing.strFullPath, strTarget, this, &arrMoved) ||
         arrMoved.empty())
         return false;
-    RemoveDrawingRecords(from.strManageFile, {drawing.strFileName});
+    RemoveDrawingRecords(from.strManageFile, {strOldName});
     InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.strRemark);
     if (IsChecked(drawing.strFullPath)) {
         std::vector<std::wstring> arrPaths = m_arrCheckedPaths;

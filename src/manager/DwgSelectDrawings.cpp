@@ -101,18 +101,14 @@ void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
     CDwgSelectDrawing drawing;
     drawing.nContainer = nContainer;
-    drawing.strFileName = file.strName;
     drawing.strSysType = strSysType;
     drawing.strDisplayType = strDisplayType;
     drawing.strRemark = strRemark;
     drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
     drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
-    if (nContainer > 0) {
-        drawing.strRelPath.reserve(container.strName.size() + 1 + file.strName.size());
-        drawing.strRelPath.append(container.strName).append(1, L'\\').append(file.strName);
-    } else {
-        drawing.strRelPath = file.strName;
-    }
+    drawing.nNameAt = drawing.strFullPath.size() - file.strName.size();
+    drawing.nRelAt =
+        nContainer > 0 ? drawing.nNameAt - 1 - container.strName.size() : drawing.nNameAt;
     m_Index.Insert(file.nHash, static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
 }
@@ -179,7 +175,7 @@ int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {
     std::wstring_view strName = std::wstring_view(strFullPath).substr(slash + 1);
     return m_Index.Find(CDwgSelectIndex::Hash(nContainer, strName), [&](int n) {
         const CDwgSelectDrawing& drawing = m_arrDrawings[static_cast<size_t>(n)];
-        return drawing.nContainer == nContainer && SameName(drawing.strFileName, strName);
+        return drawing.nContainer == nContainer && SameName(drawing.FileName(), strName);
     });
 }
 

@@ -26,12 +26,16 @@ struct CDwgSelectContainer {
 
 struct CDwgSelectDrawing {
     int nContainer = 0;
-    std::wstring strFileName;    // as the disk spells it
     std::wstring strSysType;     // as the management file stores it; "" without type
     std::wstring strDisplayType; // what users see of that type
     std::wstring strRemark;
     std::wstring strFullPath;
-    std::wstring strRelPath; // the name, after "S\" for an Equipment's drawing in a Project
+    // The file name as the disk spells it, and the relative path: the name, after "S\" for an
+    // Equipment's drawing in a Project. Both end the full path, which holds them once for all.
+    std::wstring_view FileName() const { return std::wstring_view(strFullPath).substr(nNameAt); }
+    std::wstring_view RelPath() const { return std::wstring_view(strFullPath).substr(nRelAt); }
+    size_t nNameAt = 0;
+    size_t nRelAt = 0;
 };
 
 class CDwgSelectDrawings {

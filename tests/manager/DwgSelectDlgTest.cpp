@@ -114,6 +114,28 @@ TEST_F(DwgSelect, ShowsEveryExistingDrawingOnce) {
                                                  L"[ ]  图2.dwg", L"[ ] 屏面布置图 u.dwg"}));
 }
 
+TEST_F(DwgSelect, FindsADrawingByItsPathInAnyCase) {
+    // Linux holds names that differ only in case: the record takes the first by name, the
+    // other shows among the drawings without record.
+    folder.WriteBytes(L"P\\Q\\U.dwg", "drawing");
+    D& dlg = Open();
+    const CDwgSelectDrawings& drawings = dlg.GetDrawings();
+    int found = drawings.Find(folder.Path(L"p\\q\\u.DWG"));
+    ASSERT_GE(found, 0);
+    EXPECT_EQ(drawings.Drawings()[static_cast<size_t>(found)].strFullPath,
+              folder.Path(L"P\\Q\\U.dwg"));
+    EXPECT_EQ(drawings.Drawings()[static_cast<size_t>(found)].RelPath(), L"Q\\U.dwg");
+    EXPECT_EQ(drawings.Drawings()[static_cast<size_t>(found)].FileName(), L"U.dwg");
+    EXPECT_EQ(drawings.Find(folder.Path(L"P\\说明.DWG")), 1) << "a Project's own drawing";
+    EXPECT_LT(drawings.Find(folder.Path(L"P\\R\\r1.dwg")), 0) << "its file is missing";
+    EXPECT_LT(drawings.Find(folder.Path(L"P\\Z\\u.dwg")), 0) << "no such container";
+    EXPECT_LT(drawings.Find(L"u.dwg"), 0);
+    EXPECT_EQ(Rows(), (std::vector<std::wstring>{
+                          L"[ ]  p0.dwg", L"[ ] 说明书 说明.dwg", L"[ ]  Q\\U.dwg",
+                          L"[ ]  Q\\u.dwg", L"[ ] 屏面布置图 Q\\图2.dwg",
+                          L"[ ] 屏面布置图 Q\\图1.dwg", L"[ ] 原理图 Q\\原理1.dwg"}));
+}
+
 TEST_F(DwgSelect, TreeAndListFollowEachOther) {
     D& dlg = Open();
     // A type ticked in the tree ticks its drawings, the list follows, OK takes them.

@@ -130,13 +130,13 @@ bool ListCtrl::DeleteAllItems() {
     return true;
 }
 
-bool ListCtrl::SetItemText(int row, int column, const std::wstring& text) {
+bool ListCtrl::SetItemText(int row, int column, std::wstring text) {
     if (!IsRow(row) || column < 0 || (column > 0 && column >= GetColumnCount()))
         return false;
     auto& texts = m_rows[static_cast<size_t>(row)].texts;
     if (static_cast<int>(texts.size()) <= column)
         texts.resize(static_cast<size_t>(column) + 1);
-    texts[static_cast<size_t>(column)] = text;
+    texts[static_cast<size_t>(column)] = std::move(text);
     Notify(WindowChange::ItemChanged, static_cast<uintptr_t>(row));
     return true;
 }

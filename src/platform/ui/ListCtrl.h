@@ -119,7 +119,7 @@ public:
     bool DeleteAllItems();
     int GetItemCount() const { return static_cast<int>(m_rows.size()); }
     bool IsRow(int row) const { return row >= 0 && row < GetItemCount(); }
-    bool SetItemText(int row, int column, const std::wstring& text);
+    bool SetItemText(int row, int column, std::wstring text);
     std::wstring GetItemText(int row, int column) const;
     bool SetItemData(int row, uintptr_t data);
     uintptr_t GetItemData(int row) const;

@@ -18,12 +18,12 @@ TreeItem* TreeCtrl::ResolveParent(HTREEITEM parent) const {
     return IsItem(parent) ? parent : reinterpret_cast<TreeItem*>(-1);
 }
 
-HTREEITEM TreeCtrl::InsertItem(const std::wstring& text, int image, int selectedImage,
-                               HTREEITEM parent, HTREEITEM after) {
+HTREEITEM TreeCtrl::InsertItem(std::wstring text, int image, int selectedImage, HTREEITEM parent,
+                               HTREEITEM after) {
     TreeItem* owner = ResolveParent(parent);
     if (owner == reinterpret_cast<TreeItem*>(-1))
         return nullptr;
-    auto* item = new TreeItem{text, image, selectedImage};
+    auto* item = new TreeItem{std::move(text), image, selectedImage};
     m_items.Insert(item);
     Link(item, owner, after);
     Notify(WindowChange::ItemInserted, reinterpret_cast<uintptr_t>(item));

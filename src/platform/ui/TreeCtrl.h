@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace ui {
 
@@ -112,11 +113,11 @@ public:
     ~TreeCtrl() override;
 
     // Structure.
-    HTREEITEM InsertItem(const std::wstring& text, int image, int selectedImage,
+    HTREEITEM InsertItem(std::wstring text, int image, int selectedImage,
                          HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
-    HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent = TVI_ROOT,
+    HTREEITEM InsertItem(std::wstring text, HTREEITEM parent = TVI_ROOT,
                          HTREEITEM after = TVI_LAST) {
-        return InsertItem(text, 0, 0, parent, after);
+        return InsertItem(std::move(text), 0, 0, parent, after);
     }
     // TVI_ROOT deletes every item. False for a handle that is not an item of this tree.
     bool DeleteItem(HTREEITEM item);

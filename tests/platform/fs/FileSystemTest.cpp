@@ -46,6 +46,28 @@ TEST(FileSystem, WildcardsMatchAsOnWindows) {
     EXPECT_FALSE(fs::FindAny(folder.Path(L"Missing\\*.*")));
 }
 
+TEST(FileSystem, ListingTellsFilesFromFoldersThroughLinks) {
+    TempFolder folder;
+    folder.WriteBytes(L"P\\图纸一.DWG", "");
+    folder.WriteBytes(L"P\\屏\\屏.prj", "");
+    folder.MakeFolder(L"P\\空");
+    std::filesystem::create_symlink(folder.NativePath(L"P\\图纸一.DWG"),
+                                    folder.NativePath(L"P\\link.dwg"));
+    std::filesystem::create_symlink(folder.NativePath(L"P\\屏"), folder.NativePath(L"P\\链"));
+    std::filesystem::create_symlink(folder.NativePath(L"P\\gone.dwg"),
+                                    folder.NativePath(L"P\\broken.dwg"));
+    EXPECT_EQ(
+        fs::FindMatches(folder.Path(L"p\\*.dwg"), fs::EntryKind::Files),
+        (std::vector<std::wstring>{folder.Path(L"p\\link.dwg"), folder.Path(L"p\\图纸一.DWG")}))
+        << "a link counts as what it leads to; a broken one as nothing";
+    EXPECT_EQ(fs::FindMatches(folder.Path(L"P\\*"), fs::EntryKind::Folders),
+              (std::vector<std::wstring>{folder.Path(L"P\\屏"), folder.Path(L"P\\空"),
+                                         folder.Path(L"P\\链")}));
+    EXPECT_EQ(fs::FindMatches(folder.Path(L"P\\*")).size(), 6u) << "never \".\" or \"..\"";
+    EXPECT_TRUE(fs::FindMatches(folder.Path(L"P\\空\\*")).empty());
+    EXPECT_TRUE(fs::FindMatches(folder.Path(L"P\\missing\\*")).empty());
+}
+
 TEST(FileSystem, RenameNeverReplacesButMayChangeCase) {
     TempFolder folder;
     folder.WriteBytes(L"a.dwg", "a");
