@@ -24,16 +24,18 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
     m_mapDisplayNames.clear();
     m_pStyles = &arrStyles;
     bool bProject = text::EqualsNoCase(CEditOprt::GetExtension(strManageFile), L"itm");
-    AddContainer(strManageFile, bProject);
+    CXmSb root(strManageFile);
+    AddContainer(root, bProject);
     if (bProject) {
         // The Equipments: direct subfolders holding a management file named after themselves.
+        // Reading it tells whether there is one: no look at the disk of its own.
         const std::wstring& strFolder = m_arrContainers.front().strFolder;
         for (const std::wstring& strSub :
              fs::FindMatches(CEditOprt::JoinPath(strFolder, L"*"), fs::EntryKind::Folders)) {
-            std::wstring strPrj =
-                CEditOprt::JoinPath(strSub, CEditOprt::GetLastPathItem(strSub) + L".prj");
-            if (fs::IsFile(strPrj))
-                AddContainer(strPrj, false);
+            CXmSb records(
+                CEditOprt::JoinPath(strSub, CEditOprt::GetLastPathItem(strSub) + L".prj"));
+            if (records.FileExists())
+                AddContainer(records, false);
         }
     }
     // Which drawings exist comes from one listing per folder, made by the caller: a look at
@@ -77,13 +79,12 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
     m_arrRecords.clear();
 }
 
-void CDwgSelectDrawings::AddContainer(const std::wstring& strManageFile, bool bProject) {
+void CDwgSelectDrawings::AddContainer(CXmSb& records, bool bProject) {
     CDwgSelectContainer container;
-    container.strManageFile = strManageFile;
-    container.strFolder = CEditOprt::GetParentPath(strManageFile);
+    container.strManageFile = records.Getm_StrManageFilePathName();
+    container.strFolder = CEditOprt::GetParentPath(container.strManageFile);
     container.strName = CEditOprt::GetLastPathItem(container.strFolder);
     container.bProject = bProject;
-    CXmSb records(strManageFile);
     container.strDescription = records.Getm_StrDescription();
     for (const STRUCT_XMSB_FILE& style : records.Getm_XmSbFileArray())
         if (!style.strStyleName.empty())

@@ -64,7 +64,8 @@ private:
         size_t nHash; // of container and name without regard to case
         bool bPlaced = false;
     };
-    void AddContainer(const std::wstring& strManageFile, bool bProject);
+    // Takes the container's records out of `records`.
+    void AddContainer(CXmSb& records, bool bProject);
     void AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrOnDisk,
                        const std::vector<size_t>& arrInFolder, const CDwgSelectIndex& onDisk);
     void AddDrawing(int nContainer, const OnDisk& file, const std::wstring& strSysType,
@@ -76,7 +77,7 @@ private:
     CDwgSelectIndex m_Index;
     std::unordered_map<std::wstring, int> m_mapFolders; // folded folder -> container
     const std::vector<STRUCT_XMSB_FILESTYLE>* m_pStyles = nullptr;
-    // The records of each container, read by AddContainer.
+    // The records of each container, taken by AddContainer.
     std::vector<std::vector<STRUCT_XMSB_FILE>> m_arrRecords;
     mutable std::unordered_map<std::wstring, std::wstring> m_mapDisplayNames;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/text/WideString.h"
 
+#include <algorithm>
 #include <cstdint>
 
 size_t CDwgSelectIndex::Hash(int nContainer, std::wstring_view strName) {
@@ -27,22 +28,27 @@ void CDwgSelectIndex::Reset(size_t nExpected) {
     m_nSize = 0;
 }
 
-void CDwgSelectIndex::Insert(size_t nHash, int nEntry) {
+void CDwgSelectIndex::Place(uint32_t nTag, int nEntry) {
     // At most half the slots in use, so that probes stay short and always end.
     if ((m_nSize + 1) * 2 > m_slots.size())
         Grow(m_slots.empty() ? 16 : m_slots.size() * 2);
-    size_t at = nHash & Mask();
+    size_t at = nTag & Mask();
     while (m_slots[at].nEntry >= 0)
         at = (at + 1) & Mask();
-    m_slots[at] = {nHash, nEntry};
+    m_slots[at] = {nTag, nEntry};
     ++m_nSize;
 }
 
 void CDwgSelectIndex::Grow(size_t nCapacity) {
-    std::vector<Slot> old(nCapacity);
-    old.swap(m_slots);
+    // Placed again in the order they came, so that Find still meets the first one first.
+    std::vector<Slot> old;
+    for (const Slot& slot : m_slots)
+        if (slot.nEntry >= 0)
+            old.push_back(slot);
+    std::sort(old.begin(), old.end(),
+              [](const Slot& a, const Slot& b) { return a.nEntry < b.nEntry; });
+    m_slots.assign(nCapacity, Slot{});
     m_nSize = 0;
     for (const Slot& slot : old)
-        if (slot.nEntry >= 0)
-            Insert(slot.nHash, slot.nEntry);
+        Place(slot.nTag, slot.nEntry);
 }

@@ -10,9 +10,9 @@
 CXmSb::CXmSb(std::wstring strManageFilePathName)
     : m_StrManageFilePathName(std::move(strManageFilePathName)) {
     std::wstring strExt = CEditOprt::GetExtension(m_StrManageFilePathName);
-    if (!fs::IsFile(m_StrManageFilePathName) ||
-        (!text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrXmFileExt()) &&
-         !text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrSbFileExt())))
+    m_bFileExists = fs::IsFile(m_StrManageFilePathName);
+    if (!m_bFileExists || (!text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrXmFileExt()) &&
+                           !text::EqualsNoCase(strExt, CManageFileInfo::Getm_StrSbFileExt())))
         return;
     std::wstring strContent;
     std::vector<std::wstring_view> arrLines;

@@ -24,6 +24,9 @@ public:
     explicit CXmSb(std::wstring strManageFilePathName);
 
     const std::wstring& Getm_StrManageFilePathName() const { return m_StrManageFilePathName; }
+    // Whether the path named an existing file (read or not), so that a caller that wants the
+    // records of a file if there is one needs no look at the disk of its own.
+    bool FileExists() const { return m_bFileExists; }
     const std::vector<STRUCT_XMSB_FILE>& Getm_XmSbFileArray() const { return m_XmSbFileArray; }
     // The same, handed over to a caller that keeps it (no copy of every record); empty after.
     std::vector<STRUCT_XMSB_FILE> TakeXmSbFileArray() { return std::move(m_XmSbFileArray); }
@@ -34,4 +37,5 @@ private:
     std::wstring m_StrManageFilePathName;
     std::vector<STRUCT_XMSB_FILE> m_XmSbFileArray;
     std::wstring m_StrDescription;
+    bool m_bFileExists = false;
 };

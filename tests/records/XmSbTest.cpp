@@ -45,6 +45,13 @@ TEST(XmSb, ReadsTypesFilesAndTheRawDescription) {
     EXPECT_EQ(types[1].arrFiles[1].strRemark, L"备注");
     EXPECT_EQ(types[1].arrFiles[2].strRemark, L"a>b");
     EXPECT_EQ(types[2].arrFiles.size(), 1u) << "nothing after the content section's end counts";
+    EXPECT_TRUE(xmsb.FileExists());
+    EXPECT_EQ(xmsb.TakeXmSbFileArray().size(), 3u);
+    EXPECT_TRUE(xmsb.Getm_XmSbFileArray().empty()) << "handed over";
+
+    folder.WriteBytes(L"S\\S.txt", "");
+    EXPECT_TRUE(CXmSb(folder.Path(L"S\\S.txt")).FileExists()) << "there, though not read";
+    EXPECT_FALSE(CXmSb(folder.Path(L"S\\T.prj")).FileExists());
 }
 
 TEST(XmSb, AgreesWithTheLibraryOnAFileTheLibraryWrote) {

@@ -208,11 +208,16 @@ std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKin
             result.push_back(prefix + text::FromUtf8(path.filename().native()));
         return result;
     }
-    VisitMatches(folder, pattern, kind, [&result, &prefix](std::wstring&& name) {
-        result.push_back(prefix + name);
+    // Sorted by name before the folder is put in front: the comparisons skip the common part.
+    std::vector<std::wstring> names;
+    VisitMatches(folder, pattern, kind, [&names](std::wstring&& name) {
+        names.push_back(std::move(name));
         return true;
     });
-    std::sort(result.begin(), result.end());
+    std::sort(names.begin(), names.end());
+    result.reserve(names.size());
+    for (const std::wstring& name : names)
+        result.push_back(prefix + name);
     return result;
 }
 
