@@ -108,8 +108,9 @@ void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
     drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
     drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
     drawing.nNameAt = drawing.strFullPath.size() - file.strName.size();
-    drawing.nRelAt =
-        nContainer > 0 ? drawing.nNameAt - 1 - container.strName.size() : drawing.nNameAt;
+    // An Equipment's folder ends in its name: "S\name" ends the full path too.
+    bool bPrefixed = nContainer > 0 && container.strName.size() < drawing.nNameAt;
+    drawing.nRelAt = bPrefixed ? drawing.nNameAt - 1 - container.strName.size() : drawing.nNameAt;
     m_Index.Insert(file.nHash, static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
 }
