@@ -168,9 +168,8 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool 
             if (i < lines.size()) {
                 bool endsHere = lines[i] == kEndOneNote;
                 if (bEntries)
-                    block.entries.emplace_back(std::wstring(title), endsHere
-                                                                        ? std::wstring()
-                                                                        : std::wstring(lines[i]));
+                    block.entries.emplace_back(std::wstring(title),
+                                               endsHere ? std::wstring() : std::wstring(lines[i]));
                 if (!endsHere)
                     ++i;
             }
@@ -208,8 +207,8 @@ size_t DescriptionBlockEnd(std::string_view bytes) {
 
 } // namespace
 
-bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block,
-                            PendingManageFile* rest, bool* missing) {
+bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block, PendingManageFile* rest,
+                            bool* missing) {
     block = ExplainBlock();
     if (rest)
         rest->Clear();
@@ -221,8 +220,8 @@ bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block,
     thread_local std::wstring content;
     thread_local std::vector<std::wstring_view> lines;
     int cause = 0;
-    bool bRead = missing ? fs::ReadBytesAsWritten(path, bytes, &cause)
-                         : fs::ReadBytes(path, bytes, &cause);
+    bool bRead =
+        missing ? fs::ReadBytesAsWritten(path, bytes, &cause) : fs::ReadBytes(path, bytes, &cause);
     if (!bRead && missing && cause == fs::kFileNotFound) {
         *missing = true;
         return false;
@@ -235,8 +234,9 @@ bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block,
     // only looked at; a file whose block does not settle its encoding, or whose marker line
     // the block does not end at, is decoded whole.
     size_t blockEnd = DescriptionBlockEnd(bytes);
-    bool bBlockOnly = blockEnd != std::string_view::npos &&
-                      text::DecodeHeadInCodePage(std::string_view(bytes).substr(0, blockEnd), content);
+    bool bBlockOnly =
+        blockEnd != std::string_view::npos &&
+        text::DecodeHeadInCodePage(std::string_view(bytes).substr(0, blockEnd), content);
     if (bBlockOnly) {
         SplitManageFileLines(content, lines);
         block = ReadExplainBlock(lines, rest == nullptr);
