@@ -4,11 +4,8 @@
 
 int CXmSbExplainInfo::ReadExplainInfo() {
     m_ExplainInfoArray.clear();
-    std::wstring strContent;
-    std::vector<std::wstring_view> arrLines;
     xmfile::ExplainBlock block;
-    bool bRead =
-        xmfile::ReadManageFileStrictly(m_StrManageFilePathName, strContent, arrLines, block);
+    bool bRead = xmfile::ReadManageFileStrictly(m_StrManageFilePathName, block);
     for (const CExplainInfoNode& entry : block.entries)
         m_ExplainInfoArray.emplace_back(entry);
     return bRead ? 1 : 0;

@@ -2,7 +2,9 @@
 
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/LogicalPath.h"
+#include "platform/text/Utf8.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -68,6 +70,51 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Reads an open file to its end and closes it. `logical` names it in a failure's cause.
+bool ReadOpened(int fd, std::wstring_view logical, std::string& bytes, int* cause) {
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return Failed(EISDIR, ToNative(logical), cause);
+    }
+    // One block of the file's size (a caller's buffer may have it already), not one per growth.
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<size_t>(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            int error = errno;
+            ::close(fd);
+            bytes.clear();
+            return Failed(error, ToNative(logical), cause);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return true;
+}
+
+thread_local const ReadsBelowFolder* t_readsBelow = nullptr;
+
+// Opens the file as written, below the folder this thread holds open when it lies there.
+int OpenAsWritten(std::wstring_view logical) {
+    if (t_readsBelow) {
+        std::wstring_view folder = t_readsBelow->Folder();
+        if (logical.size() > folder.size() + 1 && logical.starts_with(folder) &&
+            logical[folder.size()] == L'\\') {
+            std::string relative = text::ToUtf8(logical.substr(folder.size() + 1));
+            std::replace(relative.begin(), relative.end(), '\\', '/');
+            return ::openat(t_readsBelow->Descriptor(), relative.c_str(), O_RDONLY | O_CLOEXEC);
+        }
+    }
+    return ::open(ToNative(logical).c_str(), O_RDONLY | O_CLOEXEC);
+}
+
 } // namespace
 
 bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
@@ -84,31 +131,41 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause) {
     }
     if (fd < 0)
         return Failed(errno, path, cause);
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return Failed(EISDIR, path, cause);
+    return ReadOpened(fd, logical, bytes, cause);
+}
+
+bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* cause) {
+    bytes.clear();
+    if (cause)
+        *cause = kNoError;
+    int fd = OpenAsWritten(logical);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        SetLastError(errno);
+        if (cause)
+            *cause = kFileNotFound;
+        return false;
     }
-    // One block of the file's size (a caller's buffer may have it already), not one per growth.
-    if (info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            int error = errno;
-            ::close(fd);
-            bytes.clear();
-            return Failed(error, path, cause);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<size_t>(got));
+    if (fd < 0) {
+        int error = errno;
+        return Failed(error, ToNative(logical), cause);
     }
-    ::close(fd);
-    return true;
+    return ReadOpened(fd, logical, bytes, cause);
+}
+
+ReadsBelowFolder::ReadsBelowFolder(std::wstring_view logicalFolder)
+    : m_folder(logicalFolder), m_previous(t_readsBelow) {
+    while (m_folder.size() > 1 && m_folder.back() == L'\\')
+        m_folder.pop_back();
+    m_fd = ::open(ToNative(m_folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd >= 0)
+        t_readsBelow = this;
+}
+
+ReadsBelowFolder::~ReadsBelowFolder() {
+    if (m_fd < 0)
+        return;
+    t_readsBelow = m_previous;
+    ::close(m_fd);
 }
 
 bool WriteBytes(std::wstring_view logical, std::string_view bytes, int* cause, bool ownerOnly) {

@@ -19,6 +19,29 @@ enum FileErrorCause {
 };
 
 bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause = nullptr);
+// The same for a path taken exactly as written, without the lookup that ignores case: for
+// callers that try several names in turn. A name that is not there gives kFileNotFound at once.
+bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* cause = nullptr);
+
+// While it lives, this thread's ReadBytesAsWritten of files below the folder look up only the
+// names below it, from the folder held open: for a caller reading hundreds of files of one
+// folder tree. Paths elsewhere are read as usual; so is everything when the folder cannot be
+// opened.
+class ReadsBelowFolder {
+public:
+    explicit ReadsBelowFolder(std::wstring_view logicalFolder);
+    ~ReadsBelowFolder();
+    ReadsBelowFolder(const ReadsBelowFolder&) = delete;
+    ReadsBelowFolder& operator=(const ReadsBelowFolder&) = delete;
+
+    const std::wstring& Folder() const { return m_folder; }
+    int Descriptor() const { return m_fd; }
+
+private:
+    std::wstring m_folder;
+    int m_fd = -1;
+    const ReadsBelowFolder* m_previous;
+};
 
 // Replaces the file's content: the bytes go to a temporary file in the same folder, which is
 // flushed to disk and then renamed over the old file. A failure at any step leaves the old

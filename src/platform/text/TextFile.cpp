@@ -128,12 +128,21 @@ void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring
     AnsiCodePage().DecodeInto(bytes, text, &valid);
     if (valid)
         return;
-    std::wstring utf8 = FromUtf8(bytes);
-    for (wchar_t c : utf8)
-        if (IsEscapedByte(c))
-            return; // valid in neither: the code page, its stray bytes kept
+    if (!IsValidUtf8(bytes))
+        return; // valid in neither: the code page, its stray bytes kept
     NoteReadAsUtf8(path);
-    text = std::move(utf8);
+    text = FromUtf8(bytes);
+}
+
+bool DecodeHeadInCodePage(std::string_view head, std::wstring& text) {
+    if (head.empty() || head.back() != '\n' || head.starts_with("\xEF\xBB\xBF") ||
+        head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF"))
+        return false;
+    // Bytes that are not UTF-8 here are not UTF-8 in the whole file either, and a line feed is
+    // never part of a character in the code page: what follows decodes the same on its own.
+    bool valid = true;
+    AnsiCodePage().DecodeInto(head, text, &valid);
+    return valid && !IsValidUtf8(head);
 }
 
 void SetTextFileNotes(std::function<void(std::wstring_view)> notes) {

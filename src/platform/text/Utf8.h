@@ -10,5 +10,7 @@ namespace text {
 
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
+// Whether every byte belongs to a UTF-8 character (FromUtf8 would escape none).
+bool IsValidUtf8(std::string_view bytes);
 
 } // namespace text

@@ -36,11 +36,22 @@ void CManageFileInfo::Clear() {
     m_FileStyleNodeArray.clear();
     m_arrOtherLines.clear();
     m_arrLinesAfterEof.clear();
-    m_strPendingContent.clear();
+    m_PendingFile.Clear();
+    m_bExplainPending = false;
     m_bContentPending = false;
 }
 
 int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
+    return Read(strManageFilePathName, nullptr);
+}
+
+int CManageFileInfo::ReadManageFileIfPresent(const std::wstring& strManageFilePathName) {
+    bool bMissing = false;
+    int nRead = Read(strManageFilePathName, &bMissing);
+    return bMissing ? -1 : nRead;
+}
+
+int CManageFileInfo::Read(const std::wstring& strManageFilePathName, bool* pMissing) {
     Clear();
     std::wstring strExt = xmpath::Extension(strManageFilePathName);
     bool bIsXm = text::EqualsNoCase(strExt, Getm_StrXmFileExt());
@@ -53,29 +64,24 @@ int CManageFileInfo::ReadManageFile(const std::wstring& strManageFilePathName) {
     m_StrDirName = xmpath::LastItem(m_StrFullPathName);
     m_IsXmManageFile = bIsXm ? 1 : 0;
 
-    // The text and its lines are needed only while the records are taken from them: one buffer
-    // per thread serves every file read (a Project with its Equipments reads hundreds).
-    thread_local std::wstring strContent;
-    thread_local std::vector<std::wstring_view> arrLines;
     xmfile::ExplainBlock block;
-    bool bRead = xmfile::ReadManageFileStrictly(strManageFilePathName, strContent, arrLines, block);
-    m_ExplainInfoArray = std::move(block.entries);
+    bool bRead =
+        xmfile::ReadManageFileStrictly(strManageFilePathName, block, &m_PendingFile, pMissing);
     // A file whose description block is cut short is not taken any further: writing it back
     // would lose whatever the block's end would have told.
-    if (!bRead)
+    if (!bRead) {
+        m_ExplainInfoArray = std::move(block.entries);
         return 0;
-    if (block.nextLine < arrLines.size()) {
-        const wchar_t* pStart = arrLines[block.nextLine].data();
-        m_strPendingContent.assign(pStart, strContent.data() + strContent.size() - pStart);
     }
+    m_bExplainPending = true;
     m_bContentPending = true;
     return 1;
 }
 
 void CManageFileInfo::LoadContent() const {
     m_bContentPending = false;
-    std::wstring strContent = std::move(m_strPendingContent);
-    m_strPendingContent.clear();
+    thread_local std::wstring strContent;
+    m_PendingFile.TakeContent(strContent);
     thread_local std::vector<std::wstring_view> arrLines;
     xmfile::SplitManageFileLines(strContent, arrLines);
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, 0, false);
@@ -103,6 +109,7 @@ void CManageFileInfo::LoadContent() const {
 std::wstring CManageFileInfo::GetManageFileText() const {
     // Built in one piece: the window writes hundreds of files back in a row, most of which it
     // then finds unchanged.
+    EnsureExplain();
     EnsureContent();
     std::wstring strText;
     strText.reserve(4096);

@@ -5,6 +5,7 @@
 
 #include "suite/OvXmInfo/ExplainInfoNode.h"
 #include "suite/OvXmInfo/FileStyleNodeInfo.h"
+#include "suite/OvXmInfo/PendingManageFile.h"
 
 #include <memory>
 #include <string>
@@ -34,6 +35,9 @@ public:
     // "... 文件格式不对，不能正常读取文件信息。") when it cannot be opened, is not a ".itm" or
     // ".prj" file, or its description block is incomplete; the entries read so far stay.
     int ReadManageFile(const std::wstring& strManageFilePathName);
+    // The same for a file that may not be there: -1, without a message, when no file has
+    // exactly this path (case included).
+    int ReadManageFileIfPresent(const std::wstring& strManageFilePathName);
     // Rewrites the file: description block, the lines the reader kept aside, the content
     // section, "$EOF". The old file is replaced only by a complete new one; a file that holds
     // exactly those bytes already is not written at all. 0 (after a command-line message) when
@@ -49,8 +53,12 @@ public:
     const std::wstring& Getm_StrFullPathName() const { return m_StrFullPathName; }
     const std::wstring& Getm_StrDirName() const { return m_StrDirName; }
     int Getm_IsXmManageFile() const { return m_IsXmManageFile; }
-    std::vector<CExplainInfoNode>& Getm_ExplainInfoArray() { return m_ExplainInfoArray; }
+    std::vector<CExplainInfoNode>& Getm_ExplainInfoArray() {
+        EnsureExplain();
+        return m_ExplainInfoArray;
+    }
     const std::vector<CExplainInfoNode>& Getm_ExplainInfoArray() const {
+        EnsureExplain();
         return m_ExplainInfoArray;
     }
     // The drawing types in file order; the group without type, when there is one, first.
@@ -103,8 +111,16 @@ private:
     bool IsFileUpToDate(const std::string& strBytes) const;
     CFileStyleNodeInfo* AddStyle(CStyleNameNode styleName, int bIsExistStyleName);
     void Clear();
-    // The content section becomes records when first asked for: a Project's window reads the
-    // description of every Equipment below it but shows the drawings of one at a time.
+    int Read(const std::wstring& strManageFilePathName, bool* pMissing);
+    // The description and the content section become records when first asked for: a
+    // Project's window reads the management file of every Equipment below it but shows the
+    // description and drawings of one at a time.
+    void EnsureExplain() const {
+        if (m_bExplainPending) {
+            m_bExplainPending = false;
+            m_PendingFile.TakeEntries(m_ExplainInfoArray);
+        }
+    }
     void EnsureContent() const {
         if (m_bContentPending)
             LoadContent();
@@ -115,9 +131,10 @@ private:
     std::wstring m_StrFullPathName;
     std::wstring m_StrDirName;
     int m_IsXmManageFile = 0;
-    std::vector<CExplainInfoNode> m_ExplainInfoArray;
-    // Filled from the text after the description block, kept as read, on first use.
-    mutable std::wstring m_strPendingContent;
+    mutable std::vector<CExplainInfoNode> m_ExplainInfoArray;
+    // The file as read, until its description and content are first asked for.
+    mutable xmfile::PendingManageFile m_PendingFile;
+    mutable bool m_bExplainPending = false;
     mutable bool m_bContentPending = false;
     mutable std::vector<std::unique_ptr<CFileStyleNodeInfo>> m_FileStyleNodeArray;
     // Lines of the file outside the description block and the content section, kept so that

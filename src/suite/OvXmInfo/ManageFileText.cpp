@@ -1,9 +1,12 @@
 #include "suite/OvXmInfo/ManageFileText.h"
 
+#include "suite/OvXmInfo/PendingManageFile.h"
+
 #include "platform/cad/CommandLine.h"
 #include "platform/fs/FileIo.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/TextFile.h"
+#include "platform/text/Utf8.h"
 #include "platform/text/WideString.h"
 
 #include <climits>
@@ -133,12 +136,13 @@ void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_vi
     }
 }
 
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool bEntries) {
     ExplainBlock block;
     if (lines.empty() || lines[0] != kBeginNote)
         return block;
     // A block holds a few notes, each of four lines: room for them all at once.
-    block.entries.reserve(lines.size() / 4 < 16 ? lines.size() / 4 : 16);
+    if (bEntries)
+        block.entries.reserve(lines.size() / 4 < 16 ? lines.size() / 4 : 16);
     int looseLines = 0;
     size_t i = 1;
     while (i < lines.size()) {
@@ -149,8 +153,9 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
             return block;
         }
         if (line != kBeginOneNote) {
-            block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
-                                       std::wstring(line));
+            if (bEntries)
+                block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
+                                           std::wstring(line));
             ++i;
             continue;
         }
@@ -159,11 +164,12 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
         // empty or one-line note cannot swallow the notes after it.
         ++i;
         if (i < lines.size() && lines[i] != kEndOneNote) {
-            std::wstring title(lines[i++]);
+            std::wstring_view title = lines[i++];
             if (i < lines.size()) {
                 bool endsHere = lines[i] == kEndOneNote;
-                block.entries.emplace_back(std::move(title),
-                                           endsHere ? std::wstring() : std::wstring(lines[i]));
+                if (bEntries)
+                    block.entries.emplace_back(std::wstring(title),
+                                               endsHere ? std::wstring() : std::wstring(lines[i]));
                 if (!endsHere)
                     ++i;
             }
@@ -177,18 +183,85 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
     return block;
 }
 
-bool ReadManageFileStrictly(std::wstring_view path, std::wstring& content,
-                            std::vector<std::wstring_view>& lines, ExplainBlock& block) {
+namespace {
+
+// Where the bytes after the description block's end line start, or npos when no line of the
+// file is that marker. Marker and line feed are ASCII, which no character of the code page
+// ends in, so the bytes tell the line as the decoded text would.
+size_t DescriptionBlockEnd(std::string_view bytes) {
+    static const std::string marker = [] {
+        std::string line(1, '\n');
+        line += text::ToUtf8(kEndNote);
+        return line;
+    }();
+    for (size_t at = bytes.find(marker); at != std::string_view::npos;
+         at = bytes.find(marker, at + 1)) {
+        size_t end = at + marker.size();
+        if (bytes.substr(end).starts_with("\n"))
+            return end + 1;
+        if (bytes.substr(end).starts_with("\r\n"))
+            return end + 2;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block, PendingManageFile* rest,
+                            bool* missing) {
     block = ExplainBlock();
+    if (rest)
+        rest->Clear();
+    if (missing)
+        *missing = false;
+    // One buffer of each kind per thread serves every file read: a Project with its
+    // Equipments reads hundreds.
+    thread_local std::string bytes;
+    thread_local std::wstring content;
+    thread_local std::vector<std::wstring_view> lines;
     int cause = 0;
-    if (!ReadManageFileLines(path, content, lines, cause)) {
+    bool bRead =
+        missing ? fs::ReadBytesAsWritten(path, bytes, &cause) : fs::ReadBytes(path, bytes, &cause);
+    if (!bRead && missing && cause == fs::kFileNotFound) {
+        *missing = true;
+        return false;
+    }
+    if (!bRead) {
         acutPrintf(L"%s 文件打不开，错误码为 %d\n", path, cause);
         return false;
     }
-    block = ReadExplainBlock(lines);
-    if (!block.complete)
+    // Mostly only the block is decoded now, and for a reader that keeps the rest for later
+    // only looked at; a file whose block does not settle its encoding, or whose marker line
+    // the block does not end at, is decoded whole.
+    size_t blockEnd = DescriptionBlockEnd(bytes);
+    bool bBlockOnly =
+        blockEnd != std::string_view::npos &&
+        text::DecodeHeadInCodePage(std::string_view(bytes).substr(0, blockEnd), content);
+    if (bBlockOnly) {
+        SplitManageFileLines(content, lines);
+        block = ReadExplainBlock(lines, rest == nullptr);
+        bBlockOnly = block.complete && block.nextLine == lines.size();
+        if (bBlockOnly && rest) {
+            rest->SetBytes(std::move(bytes), blockEnd);
+            return true;
+        }
+    }
+    if (!bBlockOnly) {
+        text::DecodeTextFile(bytes, path, content);
+        SplitManageFileLines(content, lines);
+        block = ReadExplainBlock(lines);
+    }
+    if (!block.complete) {
         PrintFormatMessage(path);
-    return block.complete;
+        return false;
+    }
+    if (rest) {
+        const wchar_t* pAfter = block.nextLine < lines.size() ? lines[block.nextLine].data()
+                                                              : content.data() + content.size();
+        rest->SetDecoded(std::move(block.entries),
+                         std::wstring_view(pAfter, content.data() + content.size() - pAfter));
+    }
+    return true;
 }
 
 void PrintFormatMessage(std::wstring_view path) {

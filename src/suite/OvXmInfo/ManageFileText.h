@@ -12,6 +12,8 @@
 
 namespace xmfile {
 
+class PendingManageFile;
+
 inline constexpr std::wstring_view kBeginNote = L"$BEGIN NOTE OF PRJ";
 inline constexpr std::wstring_view kEndNote = L"$END NOTE OF PRJ";
 inline constexpr std::wstring_view kBeginOneNote = L"$BEGIN_ONE_NOTE";
@@ -37,14 +39,18 @@ struct ExplainBlock {
     bool complete = false;
     size_t nextLine = 0; // the first line after the end marker
 };
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines);
+// Without `bEntries` the block's lines are only looked at: `entries` stays empty.
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool bEntries = true);
 
 // Reads a management file and its description block the strict way. False after the
 // command-line message "%s 文件打不开，错误码为 %d" when the file cannot be opened, or
 // "%s 文件格式不对，不能正常读取文件信息。" when its block is incomplete (the entries read
-// before the fault are in `block` then).
-bool ReadManageFileStrictly(std::wstring_view path, std::wstring& content,
-                            std::vector<std::wstring_view>& lines, ExplainBlock& block);
+// before the fault are in `block` then). With `rest`, a complete block's entries and the text
+// after it go there, to be decoded when first asked for, and `block.entries` stays empty.
+// With `missing`, the path is taken exactly as written, and a file that is not there sets it
+// instead of the message.
+bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block,
+                            PendingManageFile* rest = nullptr, bool* missing = nullptr);
 void PrintFormatMessage(std::wstring_view path);
 
 // The title an untitled line gets, given the entries read before it and how many untitled

@@ -1,5 +1,6 @@
 #include "suite/OvXmInfo/XmSbInfo.h"
 
+#include "platform/fs/FileIo.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/LogicalPath.h"
 #include "platform/text/Format.h"
@@ -54,29 +55,54 @@ int CXmSbInfo::SearchVaildChildXmSbOneLevel(int bOnlyOnce) {
     if (bOnlyOnce && m_bIsInvokedSearchXmSb)
         return static_cast<int>(m_ChildXmSbArray.size());
     m_bIsInvokedSearchXmSb = 1;
+    // A first search reads each child's management file under the names the library writes,
+    // without looking first whether it is there: a Project of hundreds of Equipments is read
+    // with one look per file. A repeated search keeps the children it already has.
+    bool bFirstSearch = m_ChildXmSbArray.empty();
+    const std::wstring& strOwnFolder = m_ManageFileInfo.Getm_StrFullPathName();
+    fs::ReadsBelowFolder reads(strOwnFolder);
     std::vector<std::unique_ptr<CXmSbInfo>> arrChildren;
-    for (const std::wstring& strFolder : fs::FindMatches(
-             xmpath::Join(m_ManageFileInfo.Getm_StrFullPathName(), L"*"), fs::EntryKind::Folders)) {
-        std::wstring strManageFile = FindChildManageFile(strFolder);
-        if (strManageFile.empty())
-            continue;
-        auto known =
-            std::find_if(m_ChildXmSbArray.begin(), m_ChildXmSbArray.end(), [&](const auto& p) {
-                return p && text::EqualsNoCase(p->m_ManageFileInfo.Getm_StrManageFilePathName(),
-                                               strManageFile);
-            });
-        if (known != m_ChildXmSbArray.end()) {
-            arrChildren.push_back(std::move(*known));
-            continue;
-        }
+    for (const std::wstring& strFolder :
+         fs::FindMatches(xmpath::Join(strOwnFolder, L"*"), fs::EntryKind::Folders)) {
         auto pChild = std::make_unique<CXmSbInfo>();
-        if (!pChild->SetPrimerInfoByInputManageFilePathName(strManageFile))
+        int nRead = bFirstSearch ? pChild->ReadManageFileAsNamed(strFolder) : -1;
+        if (nRead < 0) {
+            std::wstring strManageFile = FindChildManageFile(strFolder);
+            if (strManageFile.empty())
+                continue;
+            auto known =
+                std::find_if(m_ChildXmSbArray.begin(), m_ChildXmSbArray.end(), [&](const auto& p) {
+                    return p && text::EqualsNoCase(p->m_ManageFileInfo.Getm_StrManageFilePathName(),
+                                                   strManageFile);
+                });
+            if (known != m_ChildXmSbArray.end()) {
+                arrChildren.push_back(std::move(*known));
+                continue;
+            }
+            nRead = pChild->SetPrimerInfoByInputManageFilePathName(strManageFile);
+        }
+        if (!nRead)
             continue;
         pChild->m_pParentNode = this;
         arrChildren.push_back(std::move(pChild));
     }
     m_ChildXmSbArray = std::move(arrChildren);
     return static_cast<int>(m_ChildXmSbArray.size());
+}
+
+int CXmSbInfo::ReadManageFileAsNamed(const std::wstring& strFolder) {
+    m_ChildXmSbArray.clear();
+    m_bIsInvokedSearchXmSb = 0;
+    std::wstring strPath = xmpath::Join(strFolder, xmpath::LastItem(strFolder)) + L".";
+    size_t nBase = strPath.size();
+    for (const std::wstring& strExt :
+         {CManageFileInfo::Getm_StrXmFileExt(), CManageFileInfo::Getm_StrSbFileExt()}) {
+        strPath.replace(nBase, std::wstring::npos, strExt);
+        int nRead = m_ManageFileInfo.ReadManageFileIfPresent(strPath);
+        if (nRead >= 0)
+            return nRead;
+    }
+    return -1;
 }
 
 int CXmSbInfo::DeleteTreeDataNode() {

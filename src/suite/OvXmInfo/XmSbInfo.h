@@ -63,6 +63,9 @@ public:
 
 private:
     void MoveRecordsTo(const std::wstring& strFolder);
+    // Reads folder\name.itm, else folder\name.prj, each only as written: -1 when neither is
+    // there, else as SetPrimerInfoByInputManageFilePathName.
+    int ReadManageFileAsNamed(const std::wstring& strFolder);
 
     CManageFileInfo m_ManageFileInfo;
     CXmSbInfo* m_pParentNode = nullptr;

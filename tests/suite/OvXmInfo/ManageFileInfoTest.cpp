@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 
 using ovtest::Cp936Lines;
@@ -113,7 +114,8 @@ TEST(ManageFileInfo, TheDrawingListIsMadeOnFirstUseFromTheTextAsItWasRead) {
     ScopedStyleCatalogue catalogue(kCatalogue);
     TempFolder folder;
     std::string first =
-        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ", L"旁注", L"$BEGIN CONTENT OF PRJ",
+        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$BEGIN_ONE_NOTE", L"设备名称", L"柜一",
+                    L"$END_ONE_NOTE", L"$END NOTE OF PRJ", L"旁注", L"$BEGIN CONTENT OF PRJ",
                     L"屏端子图:", L"D-01.dwg<端子>", L"$End CONTENT OF PRJ", L"$EOF", L"尾行"});
     folder.WriteBytes(L"S\\S.prj", first);
     folder.WriteBytes(L"T\\T.prj", Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ",
@@ -125,7 +127,7 @@ TEST(ManageFileInfo, TheDrawingListIsMadeOnFirstUseFromTheTextAsItWasRead) {
     // still those of the text that was read, as they would have been had they been made then.
     folder.WriteBytes(L"S\\S.prj", Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$END NOTE OF PRJ"}));
     ASSERT_NE(file.FindStyNodeByInputFileName(L"D-01.dwg"), nullptr);
-    EXPECT_EQ(Dump(file), (std::vector<std::wstring>{L"[屏端子图|屏端子图]",
+    EXPECT_EQ(Dump(file), (std::vector<std::wstring>{L"设备名称=柜一", L"[屏端子图|屏端子图]",
                                                      L"D-01.dwg<端子> in " + folder.Path(L"S")}));
     ASSERT_EQ(file.WriteManageFile(), 1);
     EXPECT_EQ(folder.ReadBytes(L"S\\S.prj"), first) << "nothing of the file is lost";
@@ -224,6 +226,49 @@ TEST(ManageFileInfo, AFileSavedAsUtf8IsReadAsUtf8AndWrittenBackInTheCodePage) {
     ASSERT_EQ(file.WriteManageFile(), 1);
     EXPECT_NE(folder.ReadBytes(L"S\\S.prj").find(ovtest::Cp936(L"设备名称\r\n柜一")),
               std::string::npos);
+}
+
+// The description block is decoded alone when it settles the file's encoding; a file it
+// does not settle is decoded whole. Either way the records are those of the whole file's text.
+TEST(ManageFileInfo, ReadingTheBlockAloneGivesWhatReadingTheWholeFileGives) {
+    TempFolder folder;
+    auto read = [&](const std::wstring& name, const std::string& bytes) {
+        folder.WriteBytes(name, bytes);
+        auto file = std::make_unique<CManageFileInfo>();
+        EXPECT_EQ(file->ReadManageFile(folder.Path(name)), 1) << name;
+        return file;
+    };
+    // A stray byte after the block survives the later decoding and the rewrite.
+    std::string stray =
+        Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$BEGIN_ONE_NOTE", L"设备名称", L"柜一",
+                    L"$END_ONE_NOTE", L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ", L"材料表:"}) +
+        "a\xFF.dwg<>\r\n" + Cp936Lines({L"$End CONTENT OF PRJ", L"$EOF"});
+    auto pStray = read(L"A\\A.prj", stray);
+    ASSERT_EQ(pStray->Getm_FileStyleNodeArray().size(), 1u);
+    EXPECT_EQ(pStray->Getm_FileStyleNodeArray()[0]->Getm_FileInfoArray()[0]->Getm_strFileName(),
+              L"a\xDCFF.dwg");
+    ASSERT_EQ(pStray->Getm_ExplainInfoArray().size(), 1u);
+    folder.WriteBytes(L"A\\A.prj", "");
+    ASSERT_EQ(pStray->WriteManageFile(), 1);
+    EXPECT_EQ(folder.ReadBytes(L"A\\A.prj"), stray);
+
+    // A note titled like the block's end marker: the block ends at the real marker.
+    auto pTitled = read(L"B\\B.prj", Cp936Lines({L"$BEGIN NOTE OF PRJ", L"$BEGIN_ONE_NOTE",
+                                                 L"$END NOTE OF PRJ", L"值", L"$END_ONE_NOTE",
+                                                 L"$END NOTE OF PRJ", L"$BEGIN CONTENT OF PRJ",
+                                                 L"b.dwg<>", L"$End CONTENT OF PRJ", L"$EOF"}));
+    EXPECT_EQ(Dump(*pTitled), (std::vector<std::wstring>{L"$END NOTE OF PRJ=值", L"[|]",
+                                                         L"b.dwg<> in " + folder.Path(L"B")}));
+
+    // A block of plain ASCII settles nothing: the drawings after it, saved as UTF-8 by a text
+    // editor, are read as UTF-8.
+    auto pUtf8 = read(L"C\\C.prj", "$BEGIN NOTE OF PRJ\r\n$END NOTE OF PRJ\r\n"
+                                   "$BEGIN CONTENT OF PRJ\r\n"
+                                   "\xE5\x9B\xBE"
+                                   "1.dwg<\xE5\xA4\x87\xE6\xB3\xA8>\r\n"
+                                   "$End CONTENT OF PRJ\r\n$EOF\r\n");
+    EXPECT_EQ(Dump(*pUtf8),
+              (std::vector<std::wstring>{L"[|]", L"图1.dwg<备注> in " + folder.Path(L"C")}));
 }
 
 TEST(ManageFileInfo, JudgeInputManageNameValid) {
