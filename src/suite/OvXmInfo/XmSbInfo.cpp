@@ -56,8 +56,9 @@ int CXmSbInfo::SearchVaildChildXmSbOneLevel(int bOnlyOnce) {
         return static_cast<int>(m_ChildXmSbArray.size());
     m_bIsInvokedSearchXmSb = 1;
     // A first search reads each child's management file under the names the library writes,
-    // without looking first whether it is there: a Project of hundreds of Equipments is read
-    // with one look per file. A repeated search keeps the children it already has.
+    // without a look of its own first whether it is there, and from this folder held open: a
+    // Project of hundreds of Equipments is read with as few lookups as can be. A repeated
+    // search keeps the children it already has.
     bool bFirstSearch = m_ChildXmSbArray.empty();
     const std::wstring& strOwnFolder = m_ManageFileInfo.Getm_StrFullPathName();
     fs::ReadsBelowFolder reads(strOwnFolder);
