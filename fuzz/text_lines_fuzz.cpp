@@ -1,4 +1,6 @@
-// Any bytes decode without a fault, round-trip through the encoder, and parse as list lines.
+// Any bytes decode without a fault, round-trip through the encoder, and parse as list lines. A
+// first part that settles the file's encoding decodes, with the rest decoded on its own, to the
+// text the whole file decodes to.
 
 #include "platform/text/CodePage.h"
 #include "platform/text/TextFile.h"
@@ -15,6 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::wstring decoded = cp936.Decode(bytes);
     if (cp936.Encode(decoded) != bytes)
         std::abort();
+    std::wstring whole;
+    text::DecodeTextFile(bytes, L"fuzz", whole);
+    // The first few line ends: each check decodes the whole input again.
+    size_t end = bytes.find('\n');
+    for (int checked = 0; end != std::string::npos && checked < 8;
+         end = bytes.find('\n', end + 1), ++checked) {
+        std::wstring head;
+        if (!text::DecodeHeadInCodePage(std::string_view(bytes).substr(0, end + 1), head))
+            continue;
+        if (head + text::AnsiCodePage().Decode(std::string_view(bytes).substr(end + 1)) != whole)
+            std::abort();
+    }
     for (const std::wstring& line : text::SplitTextLines(decoded)) {
         ParseTerminalTypeLine(line);
         ParseWireTypeLine(line);
