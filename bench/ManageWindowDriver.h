@@ -3,11 +3,24 @@
 
 #include "frame/ManageGlobals.h"
 #include "manager/ManageDlg.h"
+#include "platform/text/CodePage.h"
 #include "platform/ui/Actions.h"
+#include "suite/Ov2002GetInstallPath/Ov2002GetInstallPath.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace ovbench {
+
+// Makes the installation at `home` the one the module uses, its trash inside it, before the
+// host starts on it.
+inline void UseInstallation(const std::filesystem::path& home) {
+    ::setenv("OVMANAGE_HOME", home.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home / "Trash").c_str(), 1);
+    Ov2002ReloadInstallation();
+    text::SetAnsiCodePage("CP936");
+}
 
 inline CManageDlg* Window() {
     return dynamic_cast<CManageDlg*>(g_pManageDlg);

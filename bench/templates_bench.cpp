@@ -246,10 +246,7 @@ void ListFolders(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     MakeInstallation();
-    ::setenv("OVMANAGE_HOME", g_home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (g_home / "Trash").c_str(), 1);
-    Ov2002ReloadInstallation();
-    text::SetAnsiCodePage("CP936");
+    ovbench::UseInstallation(g_home);
     ui::ScriptedBackend backend;
     g_pBackend = &backend;
     cad::StartHost({});

@@ -35,17 +35,6 @@ protected:
             SaveDrawing(installation.Path(std::wstring(L"Support\\TEMPLATE\\") + name));
     }
 
-    // The records of a management file as "type: name<remark>" in file order.
-    std::vector<std::wstring> Listed(const std::wstring& manageFile) {
-        CManageFileInfo file;
-        EXPECT_TRUE(file.ReadManageFile(installation.Path(manageFile)));
-        std::vector<std::wstring> lines;
-        for (const auto& pStyle : file.Getm_FileStyleNodeArray())
-            for (const auto& pFile : pStyle->Getm_FileInfoArray())
-                lines.push_back(pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L": " +
-                                pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L">");
-        return lines;
-    }
     // Runs 213 on the item with the dialog's actions.
     void NewFile(CManageDlg* window, const std::wstring& item, std::vector<ui::Action> actions) {
         Backend().Script(CNewFileDlg::IDD, std::move(actions));

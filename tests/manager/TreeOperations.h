@@ -34,18 +34,6 @@ protected:
     }
     ~TreeOperations() override { ::unsetenv("XDG_DATA_HOME"); }
 
-    // The records of a management file as "type: name<remark>" in file order ("" for the
-    // drawings without type).
-    std::vector<std::wstring> Listed(const std::wstring& manageFile) {
-        CManageFileInfo file;
-        EXPECT_TRUE(file.ReadManageFile(installation.Path(manageFile)));
-        std::vector<std::wstring> lines;
-        for (const auto& pStyle : file.Getm_FileStyleNodeArray())
-            for (const auto& pFile : pStyle->Getm_FileInfoArray())
-                lines.push_back(pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L": " +
-                                pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L">");
-        return lines;
-    }
     std::string Content(const std::wstring& file) { return installation.ReadBytes(file); }
     std::wstring SelectedText(CManageDlg* window) {
         ui::TreeCtrl& tree = window->GetSbTreeCtrl();
