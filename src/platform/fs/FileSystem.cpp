@@ -208,16 +208,14 @@ std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKin
             result.push_back(prefix + text::FromUtf8(path.filename().native()));
         return result;
     }
-    // Sorted by name before the folder is put in front: the comparisons skip the common part.
-    std::vector<std::wstring> names;
-    VisitMatches(folder, pattern, kind, [&names](std::wstring&& name) {
-        names.push_back(std::move(name));
+    VisitMatches(folder, pattern, kind, [&](std::wstring&& name) {
+        result.push_back(prefix + name);
         return true;
     });
-    std::sort(names.begin(), names.end());
-    result.reserve(names.size());
-    for (const std::wstring& name : names)
-        result.push_back(prefix + name);
+    // Sorted by name: the comparisons skip the folder all paths begin with.
+    std::sort(result.begin(), result.end(), [skip = prefix.size()](const auto& a, const auto& b) {
+        return std::wstring_view(a).substr(skip) < std::wstring_view(b).substr(skip);
+    });
     return result;
 }
 
