@@ -31,9 +31,12 @@ std::wstring LastItem(std::wstring_view strPath) {
 }
 
 std::wstring Extension(std::wstring_view strPath) {
-    std::wstring strName = LastItem(strPath);
-    size_t dot = strName.find_last_of(L'.');
-    return dot == std::wstring::npos ? std::wstring() : strName.substr(dot + 1);
+    if (!strPath.empty() && strPath.back() == L'\\')
+        strPath.remove_suffix(1);
+    size_t slash = strPath.find_last_of(L'\\');
+    std::wstring_view name = slash == std::wstring_view::npos ? strPath : strPath.substr(slash + 1);
+    size_t dot = name.find_last_of(L'.');
+    return dot == std::wstring_view::npos ? std::wstring() : std::wstring(name.substr(dot + 1));
 }
 
 std::wstring WithoutExtension(std::wstring_view strPath) {
