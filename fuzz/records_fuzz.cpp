@@ -1,11 +1,15 @@
 // Any bytes read as a management file: the strict description reader, the content scan (as the
 // library and as the content reader run it) and the tolerant parser take them without a fault,
-// and what the library would write back from them reads back the same.
+// and what the library would write back from them reads back the same. Read as a Project's load
+// reads them, checked in the bytes and decoded when first asked for, they give the records of
+// the whole file's text.
 
 #include "platform/text/CodePage.h"
+#include "platform/text/TextFile.h"
 #include "platform/text/WideString.h"
 #include "records/ExplainBlockText.h"
 #include "suite/OvXmInfo/ManageFileText.h"
+#include "suite/OvXmInfo/PendingManageFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -72,11 +76,40 @@ void CheckContentRoundTrip(const xmfile::ContentScan& scan) {
     }
 }
 
+// What a load keeps of the bytes, taken later, is what decoding the whole file at once gives.
+void CheckKeptBytes(const std::string& bytes) {
+    std::wstring whole;
+    text::DecodeTextFile(bytes, L"fuzz", whole);
+    std::vector<std::wstring_view> lines;
+    xmfile::SplitManageFileLines(whole, lines);
+    xmfile::ExplainBlock expected = xmfile::ReadExplainBlock(lines);
+
+    std::string kept = bytes;
+    xmfile::ExplainBlock block;
+    xmfile::PendingManageFile pending;
+    Require(xmfile::ReadManageFileBytes(kept, L"fuzz", block, &pending) == expected.complete);
+    if (!expected.complete)
+        return;
+    std::vector<CExplainInfoNode> entries;
+    std::wstring content;
+    pending.TakeContent(content, L"fuzz");
+    pending.TakeEntries(entries, L"fuzz");
+    Require(entries.size() == expected.entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        Require(entries[i].Getm_StrTitle() == expected.entries[i].Getm_StrTitle() &&
+                entries[i].Getm_StrValue() == expected.entries[i].Getm_StrValue());
+    const wchar_t* after = expected.nextLine < lines.size() ? lines[expected.nextLine].data()
+                                                            : whole.data() + whole.size();
+    Require(content == std::wstring_view(after, whole.data() + whole.size()));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const text::CodePage cp936("CP936");
-    std::wstring content = cp936.Decode(std::string(reinterpret_cast<const char*>(data), size));
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    CheckKeptBytes(bytes);
+    std::wstring content = cp936.Decode(bytes);
     std::vector<std::wstring_view> lines;
     xmfile::SplitManageFileLines(content, lines);
 

@@ -101,18 +101,27 @@ bool ReadOpened(int fd, std::wstring_view logical, std::string& bytes, int* caus
 
 thread_local const ReadsBelowFolder* t_readsBelow = nullptr;
 
-// Opens the file as written, below the folder this thread holds open when it lies there.
-int OpenAsWritten(std::wstring_view logical) {
+// A path as written: below the folder this thread holds open, relative to it, when it lies
+// there, else whole. The path stays in a buffer of this thread until the next call.
+struct NativeAsWritten {
+    int base;
+    const char* path;
+};
+
+NativeAsWritten ToNativeAsWritten(std::wstring_view logical) {
+    thread_local std::string path;
     if (t_readsBelow) {
         std::wstring_view folder = t_readsBelow->Folder();
         if (logical.size() > folder.size() + 1 && logical.starts_with(folder) &&
             logical[folder.size()] == L'\\') {
-            std::string relative = text::ToUtf8(logical.substr(folder.size() + 1));
-            std::replace(relative.begin(), relative.end(), '\\', '/');
-            return ::openat(t_readsBelow->Descriptor(), relative.c_str(), O_RDONLY | O_CLOEXEC);
+            path.clear();
+            text::AppendUtf8(logical.substr(folder.size() + 1), path);
+            std::replace(path.begin(), path.end(), '\\', '/');
+            return {t_readsBelow->Descriptor(), path.c_str()};
         }
     }
-    return ::open(ToNative(logical).c_str(), O_RDONLY | O_CLOEXEC);
+    path = ToNative(logical).native();
+    return {AT_FDCWD, path.c_str()};
 }
 
 } // namespace
@@ -138,7 +147,8 @@ bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* caus
     bytes.clear();
     if (cause)
         *cause = kNoError;
-    int fd = OpenAsWritten(logical);
+    NativeAsWritten path = ToNativeAsWritten(logical);
+    int fd = ::openat(path.base, path.path, O_RDONLY | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
         SetLastError(errno);
         if (cause)
@@ -150,6 +160,11 @@ bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* caus
         return Failed(error, ToNative(logical), cause);
     }
     return ReadOpened(fd, logical, bytes, cause);
+}
+
+bool ExistsAsWritten(std::wstring_view logical) {
+    NativeAsWritten path = ToNativeAsWritten(logical);
+    return ::faccessat(path.base, path.path, F_OK, AT_EACCESS) == 0;
 }
 
 ReadsBelowFolder::ReadsBelowFolder(std::wstring_view logicalFolder)

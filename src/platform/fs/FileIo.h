@@ -22,8 +22,12 @@ bool ReadBytes(std::wstring_view logical, std::string& bytes, int* cause = nullp
 // The same for a path taken exactly as written, without the lookup that ignores case: for
 // callers that try several names in turn. A name that is not there gives kFileNotFound at once.
 bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* cause = nullptr);
+// Whether something is there under the name exactly as written: cheaper than a read that
+// fails, for a name that is seldom there.
+bool ExistsAsWritten(std::wstring_view logical);
 
-// While it lives, this thread's ReadBytesAsWritten of files below the folder look up only the
+// While it lives, this thread's ReadBytesAsWritten and ExistsAsWritten of files below the
+// folder look up only the
 // names below it, from the folder held open: for a caller reading hundreds of files of one
 // folder tree. Paths elsewhere are read as usual; so is everything when the folder cannot be
 // opened.

@@ -1,7 +1,11 @@
 #include "platform/text/CodePage.h"
 
 #include <array>
+#include <atomic>
+#include <bitset>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <map>
 #include <mutex>
@@ -66,6 +70,9 @@ struct CodePage::Tables {
     std::array<wchar_t, 256> single{};
     std::array<bool, 256> lead{};
     std::vector<wchar_t> pairs = std::vector<wchar_t>(128 * 256, kNoChar);
+    // Which pairs decode, a bit each: small enough to stay in the cache while a check of
+    // whether bytes decode runs.
+    std::bitset<128 * 256> pairDecodes;
     // Encoding looks every character up: the characters of the basic plane by index (0: none;
     // no character beyond ASCII has code 0), the few others in a map.
     std::vector<unsigned short> reverseBasic = std::vector<unsigned short>(0x10000, 0);
@@ -101,12 +108,13 @@ CodePage::CodePage(std::string name) : m_name(std::move(name)) {
 CodePage::~CodePage() = default;
 
 const CodePage::Tables* CodePage::LookupTables() const {
-    static std::mutex mutex;
-    std::lock_guard<std::mutex> lock(mutex);
-    if (m_tablesBuilt)
-        return m_tables.get();
-    m_tablesBuilt = true;
-    Converter conv("WCHAR_T", m_name.c_str());
+    // Built on first use; every decoding after that only reads them.
+    std::call_once(m_tablesOnce, [this] { m_tables = BuildTables(m_name); });
+    return m_tables.get();
+}
+
+std::unique_ptr<CodePage::Tables> CodePage::BuildTables(const std::string& name) {
+    Converter conv("WCHAR_T", name.c_str());
     if (!conv.IsOpen())
         return nullptr;
     auto tables = std::make_unique<Tables>();
@@ -135,8 +143,10 @@ const CodePage::Tables* CodePage::LookupTables() const {
             Probe probe = DecodeOne(conv, pair, 2, c);
             if (probe == Probe::Incomplete)
                 return nullptr; // sequences longer than two bytes
-            if (probe == Probe::Complete)
+            if (probe == Probe::Complete) {
                 tables->pairs[(l - 0x80) * 256 + t] = c;
+                tables->pairDecodes.set((l - 0x80) * 256 + t);
+            }
         }
     }
     for (unsigned b = 0x80; b < 0x100; ++b)
@@ -147,8 +157,7 @@ const CodePage::Tables* CodePage::LookupTables() const {
             if (wchar_t c =
                     tables->Pair(static_cast<unsigned char>(l), static_cast<unsigned char>(t)))
                 tables->AddReverse(c, static_cast<unsigned short>(l << 8 | t));
-    m_tables = std::move(tables);
-    return m_tables.get();
+    return tables;
 }
 
 std::wstring CodePage::Decode(std::string_view bytes, bool* valid) const {
@@ -189,6 +198,36 @@ void CodePage::DecodeInto(std::string_view bytes, std::wstring& out, bool* valid
         }
     }
     out.resize(static_cast<size_t>(next - out.data()));
+}
+
+bool CodePage::Holds(std::string_view bytes) const {
+    const Tables* tables = m_valid ? LookupTables() : nullptr;
+    if (!tables) {
+        bool valid = true;
+        DecodeWithIconv(bytes, &valid);
+        return valid;
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    size_t size = bytes.size();
+    for (size_t i = 0; i < size;) {
+        // Runs of ASCII, eight bytes at a time: most of a management file's bytes are.
+        if (i + 8 <= size) {
+            uint64_t eight;
+            std::memcpy(&eight, data + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        unsigned char b = data[i];
+        if (b < 0x80 || tables->single[b] != kNoChar)
+            ++i;
+        else if (i + 1 < size && tables->pairDecodes[(b - 0x80) * 256 + data[i + 1]])
+            i += 2;
+        else
+            return false;
+    }
+    return true;
 }
 
 std::wstring CodePage::DecodeWithIconv(std::string_view bytes, bool* valid) const {
@@ -293,7 +332,9 @@ namespace {
 struct AnsiRegistry {
     std::mutex mutex;
     std::map<std::string, std::unique_ptr<CodePage>> pages;
-    const CodePage* current = nullptr;
+    // Read without the lock, as every file read asks for it: the pages are kept for the life
+    // of the process, so the one it points at stays.
+    std::atomic<const CodePage*> current = nullptr;
 };
 
 AnsiRegistry& Registry() {
@@ -305,13 +346,16 @@ AnsiRegistry& Registry() {
 
 const CodePage& AnsiCodePage() {
     AnsiRegistry& registry = Registry();
+    if (const CodePage* current = registry.current.load(std::memory_order_acquire))
+        return *current;
     std::lock_guard<std::mutex> lock(registry.mutex);
-    if (!registry.current) {
+    if (!registry.current.load()) {
         auto& page = registry.pages["CP936"];
-        page = std::make_unique<CodePage>("CP936");
-        registry.current = page.get();
+        if (!page)
+            page = std::make_unique<CodePage>("CP936");
+        registry.current.store(page.get(), std::memory_order_release);
     }
-    return *registry.current;
+    return *registry.current.load();
 }
 
 bool SetAnsiCodePage(const std::string& name) {
@@ -326,7 +370,7 @@ bool SetAnsiCodePage(const std::string& name) {
             return false;
         found = registry.pages.emplace(name, std::move(page)).first;
     }
-    registry.current = found->second.get();
+    registry.current.store(found->second.get(), std::memory_order_release);
     return true;
 }
 

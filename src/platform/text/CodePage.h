@@ -9,6 +9,7 @@
 // Windows does, and the encoder reports that it happened.
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -35,19 +36,22 @@ public:
     // The same into `text`, whose storage is reused: readers of many files keep one buffer
     // instead of asking for a large block per file.
     void DecodeInto(std::string_view bytes, std::wstring& text, bool* valid = nullptr) const;
+    // Whether the bytes decode without one escaped, told without making the text.
+    bool Holds(std::string_view bytes) const;
     // `lossy` (optional) is set when a character had to be replaced by "?".
     std::string Encode(std::wstring_view text, bool* lossy = nullptr) const;
 
 private:
     struct Tables;
     const Tables* LookupTables() const;
+    static std::unique_ptr<Tables> BuildTables(const std::string& name);
     std::wstring DecodeWithIconv(std::string_view bytes, bool* valid) const;
     bool EncodeWithIconv(wchar_t c, std::string& out) const;
 
     std::string m_name;
     bool m_valid = false;
     mutable std::unique_ptr<Tables> m_tables;
-    mutable bool m_tablesBuilt = false;
+    mutable std::once_flag m_tablesOnce;
 };
 
 // The installation's code page, used by every text file of the system. Unknown names are

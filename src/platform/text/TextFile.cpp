@@ -134,15 +134,13 @@ void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring
     text = FromUtf8(bytes);
 }
 
-bool DecodeHeadInCodePage(std::string_view head, std::wstring& text) {
+bool HeadSettlesCodePage(std::string_view head) {
     if (head.empty() || head.back() != '\n' || head.starts_with("\xEF\xBB\xBF") ||
         head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF"))
         return false;
     // Bytes that are not UTF-8 here are not UTF-8 in the whole file either, and a line feed is
     // never part of a character in the code page: what follows decodes the same on its own.
-    bool valid = true;
-    AnsiCodePage().DecodeInto(head, text, &valid);
-    return valid && !IsValidUtf8(head);
+    return AnsiCodePage().Holds(head) && !IsValidUtf8(head);
 }
 
 void SetTextFileNotes(std::function<void(std::wstring_view)> notes) {

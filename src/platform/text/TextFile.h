@@ -41,11 +41,11 @@ bool WriteTextLines(std::wstring_view path, const std::vector<std::wstring>& lin
 // `path` names the file in the note.
 void DecodeTextFile(std::string_view bytes, std::wstring_view path, std::wstring& text);
 
-// Decodes the first part of a file's bytes, ending in a line feed, when that part alone
-// settles that the whole file is read in the code page (no byte-order mark, valid in the code
-// page, not valid UTF-8). The rest of the file then decodes in the code page on its own, to
-// the text a decoding of the whole would give. False when the whole file must be looked at.
-bool DecodeHeadInCodePage(std::string_view head, std::wstring& text);
+// Whether the first part of a file's bytes, ending in a line feed, alone settles that the
+// whole file is read in the code page (no byte-order mark, valid in the code page, not valid
+// UTF-8). Each part then decodes in the code page on its own, to the text a decoding of the
+// whole would give. False when the whole file must be looked at.
+bool HeadSettlesCodePage(std::string_view head);
 
 // Where the notes of this layer go (the host's command line); none: they are dropped.
 void SetTextFileNotes(std::function<void(std::wstring_view)> notes);

@@ -52,10 +52,17 @@ size_t DecodeOne(const unsigned char* data, size_t i, size_t size, char32_t& c) 
 } // namespace
 
 std::string ToUtf8(std::wstring_view text) {
+    std::string out;
+    AppendUtf8(text, out);
+    return out;
+}
+
+void AppendUtf8(std::wstring_view text, std::string& out) {
     // Paths are converted on every file access: write into a block large enough for the worst
     // case (four bytes a character), then cut it to fit, instead of growing it byte by byte.
-    std::string out(text.size() * 4, '\0');
-    char* next = out.data();
+    size_t start = out.size();
+    out.resize(start + text.size() * 4);
+    char* next = out.data() + start;
     for (wchar_t wc : text) {
         if (IsEscapedByte(wc)) {
             *next++ = static_cast<char>(wc - kEscapedByteBase);
@@ -67,7 +74,6 @@ std::string ToUtf8(std::wstring_view text) {
         next = PutUtf8(next, c);
     }
     out.resize(static_cast<size_t>(next - out.data()));
-    return out;
 }
 
 std::wstring FromUtf8(std::string_view bytes) {

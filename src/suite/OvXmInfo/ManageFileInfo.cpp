@@ -81,7 +81,7 @@ int CManageFileInfo::Read(const std::wstring& strManageFilePathName, bool* pMiss
 void CManageFileInfo::LoadContent() const {
     m_bContentPending = false;
     thread_local std::wstring strContent;
-    m_PendingFile.TakeContent(strContent);
+    m_PendingFile.TakeContent(strContent, m_StrManageFilePathName);
     thread_local std::vector<std::wstring_view> arrLines;
     xmfile::SplitManageFileLines(strContent, arrLines);
     xmfile::ContentScan scan = xmfile::ScanContent(arrLines, 0, false);

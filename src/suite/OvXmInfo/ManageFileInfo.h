@@ -118,7 +118,7 @@ private:
     void EnsureExplain() const {
         if (m_bExplainPending) {
             m_bExplainPending = false;
-            m_PendingFile.TakeEntries(m_ExplainInfoArray);
+            m_PendingFile.TakeEntries(m_ExplainInfoArray, m_StrManageFilePathName);
         }
     }
     void EnsureContent() const {

@@ -10,6 +10,7 @@
 #include "platform/text/WideString.h"
 
 #include <climits>
+#include <cstring>
 
 namespace xmfile {
 
@@ -118,44 +119,41 @@ bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
     return true;
 }
 
-void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_view>& lines) {
-    // Views instead of one string per line: the readers copy only what they keep. CR LF and
-    // LF end a line, as in every text file of the system; a lone CR stays part of the text.
+namespace {
+
+// Views of a text's lines, wide or in bytes: CR LF and LF end a line, as in every text file of
+// the system; a lone CR stays part of the text.
+template <class View> void SplitLines(View content, std::vector<View>& lines) {
     lines.clear();
     while (!content.empty()) {
-        size_t end = content.find(L'\n');
-        if (end == std::wstring_view::npos) {
+        size_t end = content.find('\n');
+        if (end == View::npos) {
             lines.push_back(content);
             break;
         }
-        std::wstring_view line = content.substr(0, end);
-        if (!line.empty() && line.back() == L'\r')
+        View line = content.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         lines.push_back(line);
         content.remove_prefix(end + 1);
     }
 }
 
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool bEntries) {
-    ExplainBlock block;
-    if (lines.empty() || lines[0] != kBeginNote)
-        return block;
-    // A block holds a few notes, each of four lines: room for them all at once.
-    if (bEntries)
-        block.entries.reserve(lines.size() / 4 < 16 ? lines.size() / 4 : 16);
-    int looseLines = 0;
+template <class View> struct BlockMarkers { View begin, end, beginOne, endOne; };
+
+// Walks a description block whose first line is its start marker: `note(title, value)` for each
+// note, `loose(line)` for each line outside a note. Returns the index of the first line after
+// the end marker, or npos when the block does not reach it.
+template <class View, class Note, class Loose>
+size_t WalkExplainBlock(const std::vector<View>& lines, const BlockMarkers<View>& markers,
+                        Note note, Loose loose) {
     size_t i = 1;
     while (i < lines.size()) {
-        std::wstring_view line = lines[i];
-        if (line == kEndNote) {
-            block.complete = true;
-            block.nextLine = i + 1;
-            return block;
-        }
-        if (line != kBeginOneNote) {
-            if (bEntries)
-                block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
-                                           std::wstring(line));
+        View line = lines[i];
+        if (line == markers.end)
+            return i + 1;
+        if (line != markers.beginOne) {
+            loose(line);
             ++i;
             continue;
         }
@@ -163,23 +161,73 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool 
         // to the note's end marker is ignored. A note that ends early ends there, so that an
         // empty or one-line note cannot swallow the notes after it.
         ++i;
-        if (i < lines.size() && lines[i] != kEndOneNote) {
-            std::wstring_view title = lines[i++];
+        if (i < lines.size() && lines[i] != markers.endOne) {
+            View title = lines[i++];
             if (i < lines.size()) {
-                bool endsHere = lines[i] == kEndOneNote;
-                if (bEntries)
-                    block.entries.emplace_back(std::wstring(title),
-                                               endsHere ? std::wstring() : std::wstring(lines[i]));
+                bool endsHere = lines[i] == markers.endOne;
+                note(title, endsHere ? View() : lines[i]);
                 if (!endsHere)
                     ++i;
             }
         }
-        while (i < lines.size() && lines[i] != kEndOneNote)
+        while (i < lines.size() && lines[i] != markers.endOne)
             ++i;
         if (i < lines.size())
             ++i; // the note's end marker
     }
-    block.nextLine = lines.size();
+    return View::npos;
+}
+
+// The markers in bytes: they are ASCII, the same in the code page and in UTF-8.
+const BlockMarkers<std::string_view>& ByteMarkers() {
+    static const std::string begin = text::ToUtf8(kBeginNote), end = text::ToUtf8(kEndNote),
+                             beginOne = text::ToUtf8(kBeginOneNote),
+                             endOne = text::ToUtf8(kEndOneNote);
+    static const BlockMarkers<std::string_view> markers{begin, end, beginOne, endOne};
+    return markers;
+}
+
+// Whether the bytes, ending in a line feed, hold exactly a complete description block: its
+// structure checked in the bytes themselves. A line feed or a marker's ASCII is never part of
+// a character of the code page or of UTF-8, so the bytes' lines and markers are the decoded
+// text's.
+bool IsWholeExplainBlock(std::string_view bytes) {
+    thread_local std::vector<std::string_view> lines;
+    SplitLines(bytes, lines);
+    const BlockMarkers<std::string_view>& markers = ByteMarkers();
+    if (lines.empty() || lines[0] != markers.begin)
+        return false;
+    auto skip = [](std::string_view, std::string_view = {}) {};
+    return WalkExplainBlock(lines, markers, skip, skip) == lines.size();
+}
+
+} // namespace
+
+void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_view>& lines) {
+    // Views instead of one string per line: the readers copy only what they keep.
+    SplitLines(content, lines);
+}
+
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
+    ExplainBlock block;
+    if (lines.empty() || lines[0] != kBeginNote)
+        return block;
+    // A block holds a few notes, each of four lines: room for them all at once.
+    block.entries.reserve(lines.size() / 4 < 16 ? lines.size() / 4 : 16);
+    int looseLines = 0;
+    static constexpr BlockMarkers<std::wstring_view> markers{kBeginNote, kEndNote, kBeginOneNote,
+                                                             kEndOneNote};
+    size_t next = WalkExplainBlock(
+        lines, markers,
+        [&](std::wstring_view title, std::wstring_view value) {
+            block.entries.emplace_back(std::wstring(title), std::wstring(value));
+        },
+        [&](std::wstring_view line) {
+            block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
+                                       std::wstring(line));
+        });
+    block.complete = next != std::wstring_view::npos;
+    block.nextLine = block.complete ? next : lines.size();
     return block;
 }
 
@@ -194,8 +242,14 @@ size_t DescriptionBlockEnd(std::string_view bytes) {
         line += text::ToUtf8(kEndNote);
         return line;
     }();
-    for (size_t at = bytes.find(marker); at != std::string_view::npos;
-         at = bytes.find(marker, at + 1)) {
+    // memmem, not find: find stops at every line feed, and the block has dozens of lines.
+    for (size_t from = 0;;) {
+        const void* found =
+            ::memmem(bytes.data() + from, bytes.size() - from, marker.data(), marker.size());
+        if (!found)
+            break;
+        size_t at = static_cast<size_t>(static_cast<const char*>(found) - bytes.data());
+        from = at + 1;
         size_t end = at + marker.size();
         if (bytes.substr(end).starts_with("\n"))
             return end + 1;
@@ -214,11 +268,9 @@ bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block, Pending
         rest->Clear();
     if (missing)
         *missing = false;
-    // One buffer of each kind per thread serves every file read: a Project with its
-    // Equipments reads hundreds.
+    // One buffer per thread serves every file read: a Project with its Equipments reads
+    // hundreds.
     thread_local std::string bytes;
-    thread_local std::wstring content;
-    thread_local std::vector<std::wstring_view> lines;
     int cause = 0;
     bool bRead =
         missing ? fs::ReadBytesAsWritten(path, bytes, &cause) : fs::ReadBytes(path, bytes, &cause);
@@ -230,37 +282,38 @@ bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block, Pending
         acutPrintf(L"%s 文件打不开，错误码为 %d\n", path, cause);
         return false;
     }
-    // Mostly only the block is decoded now, and for a reader that keeps the rest for later
-    // only looked at; a file whose block does not settle its encoding, or whose marker line
-    // the block does not end at, is decoded whole.
+    return ReadManageFileBytes(bytes, path, block, rest);
+}
+
+bool ReadManageFileBytes(std::string& bytes, std::wstring_view path, ExplainBlock& block,
+                         PendingManageFile* rest) {
+    block = ExplainBlock();
+    thread_local std::wstring content;
+    thread_local std::vector<std::wstring_view> lines;
+    // Mostly the block is only looked at now, in the bytes, and kept with the rest to be
+    // decoded when first asked for, or decoded alone for a reader that wants its entries only
+    // when that settles the file's encoding. A file whose end marker line the block does not
+    // end at is decoded whole.
     size_t blockEnd = DescriptionBlockEnd(bytes);
-    bool bBlockOnly =
-        blockEnd != std::string_view::npos &&
-        text::DecodeHeadInCodePage(std::string_view(bytes).substr(0, blockEnd), content);
-    if (bBlockOnly) {
-        SplitManageFileLines(content, lines);
-        block = ReadExplainBlock(lines, rest == nullptr);
-        bBlockOnly = block.complete && block.nextLine == lines.size();
-        if (bBlockOnly && rest) {
-            rest->SetBytes(std::move(bytes), blockEnd);
-            return true;
-        }
+    std::string_view head = std::string_view(bytes).substr(0, blockEnd);
+    bool bWholeBlock = blockEnd != std::string_view::npos && IsWholeExplainBlock(head);
+    if (bWholeBlock && rest) {
+        rest->SetBytes(std::move(bytes), blockEnd);
+        bytes = PendingManageFile::SpareBuffer();
+        return true;
     }
-    if (!bBlockOnly) {
+    if (bWholeBlock && text::HeadSettlesCodePage(head))
+        text::AnsiCodePage().DecodeInto(head, content);
+    else
         text::DecodeTextFile(bytes, path, content);
-        SplitManageFileLines(content, lines);
-        block = ReadExplainBlock(lines);
-    }
+    SplitManageFileLines(content, lines);
+    block = ReadExplainBlock(lines);
     if (!block.complete) {
         PrintFormatMessage(path);
         return false;
     }
-    if (rest) {
-        const wchar_t* pAfter = block.nextLine < lines.size() ? lines[block.nextLine].data()
-                                                              : content.data() + content.size();
-        rest->SetDecoded(std::move(block.entries),
-                         std::wstring_view(pAfter, content.data() + content.size() - pAfter));
-    }
+    if (rest)
+        rest->SetDecoded(content, lines, std::move(block));
     return true;
 }
 

@@ -39,8 +39,7 @@ struct ExplainBlock {
     bool complete = false;
     size_t nextLine = 0; // the first line after the end marker
 };
-// Without `bEntries` the block's lines are only looked at: `entries` stays empty.
-ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool bEntries = true);
+ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines);
 
 // Reads a management file and its description block the strict way. False after the
 // command-line message "%s 文件打不开，错误码为 %d" when the file cannot be opened, or
@@ -51,6 +50,10 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines, bool 
 // instead of the message.
 bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block,
                             PendingManageFile* rest = nullptr, bool* missing = nullptr);
+// The same for a file's bytes read already, which `rest` may take over. `path` names the file
+// in messages.
+bool ReadManageFileBytes(std::string& bytes, std::wstring_view path, ExplainBlock& block,
+                         PendingManageFile* rest = nullptr);
 void PrintFormatMessage(std::wstring_view path);
 
 // The title an untitled line gets, given the entries read before it and how many untitled

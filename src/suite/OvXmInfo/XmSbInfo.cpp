@@ -96,14 +96,15 @@ int CXmSbInfo::ReadManageFileAsNamed(const std::wstring& strFolder) {
     m_bIsInvokedSearchXmSb = 0;
     std::wstring strPath = xmpath::Join(strFolder, xmpath::LastItem(strFolder)) + L".";
     size_t nBase = strPath.size();
-    for (const std::wstring& strExt :
-         {CManageFileInfo::Getm_StrXmFileExt(), CManageFileInfo::Getm_StrSbFileExt()}) {
-        strPath.replace(nBase, std::wstring::npos, strExt);
+    // Mostly a folder holds no Project file (".itm"): a look costs less than a read that fails.
+    strPath += CManageFileInfo::Getm_StrXmFileExt();
+    if (fs::ExistsAsWritten(strPath)) {
         int nRead = m_ManageFileInfo.ReadManageFileIfPresent(strPath);
         if (nRead >= 0)
             return nRead;
     }
-    return -1;
+    strPath.replace(nBase, std::wstring::npos, CManageFileInfo::Getm_StrSbFileExt());
+    return m_ManageFileInfo.ReadManageFileIfPresent(strPath);
 }
 
 int CXmSbInfo::DeleteTreeDataNode() {

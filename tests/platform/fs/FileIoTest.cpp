@@ -5,8 +5,8 @@
 
 using ovtest::TempFolder;
 
-// Reads of files below a folder held open give what reads by the whole path give; paths
-// outside it, or missing files, behave as without the folder.
+// Reads and looks of files below a folder held open give what they give by the whole path;
+// paths outside it, or missing files, behave as without the folder.
 TEST(FileIo, ReadsBelowAFolderHeldOpenMatchReadsByTheWholePath) {
     TempFolder folder;
     folder.WriteBytes(L"项目\\设备一\\设备一.prj", "equipment");
@@ -28,6 +28,11 @@ TEST(FileIo, ReadsBelowAFolderHeldOpenMatchReadsByTheWholePath) {
         EXPECT_EQ(cause, fs::kFileNotFound);
         EXPECT_FALSE(fs::ReadBytesAsWritten(folder.Path(L"项目\\设备一"), bytes, &cause));
         EXPECT_EQ(cause, fs::kAccessDenied) << "a folder is not a file";
+        // A look answers the same as a read would, without reading.
+        EXPECT_TRUE(fs::ExistsAsWritten(folder.Path(L"项目\\设备一\\设备一.prj")));
+        EXPECT_TRUE(fs::ExistsAsWritten(folder.Path(L"其他\\x.prj")));
+        EXPECT_FALSE(fs::ExistsAsWritten(folder.Path(L"项目\\Case\\Case.prj")));
+        EXPECT_FALSE(fs::ExistsAsWritten(folder.Path(L"项目\\设备一\\设备一.itm")));
         // The ordinary read still finds the file in another case.
         EXPECT_TRUE(fs::ReadBytes(folder.Path(L"项目\\Case\\Case.prj"), bytes));
         EXPECT_EQ(bytes, "case");

@@ -33,6 +33,20 @@ TEST(CodePage, InvalidBytesDecodeToEscapesAndRoundTrip) {
     bool lossy = true;
     EXPECT_EQ(cp936.Encode(decoded, &lossy), bytes);
     EXPECT_FALSE(lossy);
+    // Telling whether bytes decode agrees with the decoding, each fault alone too, also after
+    // runs of ASCII long enough to be passed over whole.
+    EXPECT_FALSE(cp936.Holds(bytes));
+    const std::string ascii = "$BEGIN NOTE OF PRJ\r\n";
+    for (const std::string& fault : {std::string("\xB9"), std::string("\x81\x7F"),
+                                     std::string("\xFF"), std::string("\x81\n")}) {
+        bool valid = true;
+        cp936.Decode(ascii + fault + ascii, &valid);
+        EXPECT_FALSE(valid);
+        EXPECT_FALSE(cp936.Holds(ascii + fault + ascii)) << fault;
+        EXPECT_FALSE(cp936.Holds(ascii + kGongChengMingCheng + fault)) << fault;
+    }
+    EXPECT_TRUE(cp936.Holds(ascii + kGongChengMingCheng + ascii + kGongChengMingCheng));
+    EXPECT_TRUE(cp936.Holds(""));
 }
 
 TEST(CodePage, CharactersOutsideTheCodePageBecomeQuestionMarksAndAreReported) {
