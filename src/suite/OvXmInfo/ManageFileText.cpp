@@ -10,7 +10,6 @@
 #include "platform/text/WideString.h"
 
 #include <climits>
-#include <cstring>
 
 namespace xmfile {
 
@@ -121,91 +120,120 @@ bool ReadManageFileLines(std::wstring_view path, std::wstring& content,
 
 namespace {
 
-// Views of a text's lines, wide or in bytes: CR LF and LF end a line, as in every text file of
-// the system; a lone CR stays part of the text.
-template <class View> void SplitLines(View content, std::vector<View>& lines) {
-    lines.clear();
-    while (!content.empty()) {
-        size_t end = content.find('\n');
-        if (end == View::npos) {
-            lines.push_back(content);
-            break;
-        }
-        View line = content.substr(0, end);
+// The lines of a text, wide or in bytes, one after another: CR LF and LF end a line, as in
+// every text file of the system; a lone CR stays part of the text.
+template <class View> class LineCursor {
+public:
+    explicit LineCursor(View text) : m_rest(text) {}
+
+    bool Next(View& line) {
+        if (m_rest.empty())
+            return false;
+        size_t end = m_rest.find('\n');
+        m_bEnded = end != View::npos;
+        line = m_rest.substr(0, end);
+        m_rest.remove_prefix(m_bEnded ? end + 1 : m_rest.size());
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines.push_back(line);
-        content.remove_prefix(end + 1);
+        return true;
     }
-}
+    // Where the text after the last line taken starts.
+    const typename View::value_type* Rest() const { return m_rest.data(); }
+    // Whether the last line taken ended with a line feed.
+    bool Ended() const { return m_bEnded; }
+
+private:
+    View m_rest;
+    bool m_bEnded = false;
+};
+
+// The lines of a text split already, one after another from `first` on.
+class SplitLineCursor {
+public:
+    SplitLineCursor(const std::vector<std::wstring_view>& lines, size_t first)
+        : m_lines(lines), m_next(first) {}
+
+    bool Next(std::wstring_view& line) {
+        if (m_next >= m_lines.size())
+            return false;
+        line = m_lines[m_next++];
+        return true;
+    }
+    // The index of the line after the last one taken.
+    size_t Index() const { return m_next; }
+
+private:
+    const std::vector<std::wstring_view>& m_lines;
+    size_t m_next;
+};
 
 template <class View> struct BlockMarkers { View begin, end, beginOne, endOne; };
 
-// Walks a description block whose first line is its start marker: `note(title, value)` for each
-// note, `loose(line)` for each line outside a note. Returns the index of the first line after
-// the end marker, or npos when the block does not reach it.
-template <class View, class Note, class Loose>
-size_t WalkExplainBlock(const std::vector<View>& lines, const BlockMarkers<View>& markers,
-                        Note note, Loose loose) {
-    size_t i = 1;
-    while (i < lines.size()) {
-        View line = lines[i];
+// Walks a description block from the line after its start marker on: `note(title, value)` for
+// each note, `loose(line)` for each line outside a note. True when it reached the end marker,
+// the last line taken.
+template <class Cursor, class View, class Note, class Loose>
+bool WalkExplainBlock(Cursor& lines, const BlockMarkers<View>& markers, Note note, Loose loose) {
+    View line;
+    bool bHave = lines.Next(line);
+    while (bHave) {
         if (line == markers.end)
-            return i + 1;
+            return true;
         if (line != markers.beginOne) {
             loose(line);
-            ++i;
+            bHave = lines.Next(line);
             continue;
         }
         // A note: its first line is the title and its second the value; anything further up
         // to the note's end marker is ignored. A note that ends early ends there, so that an
         // empty or one-line note cannot swallow the notes after it.
-        ++i;
-        if (i < lines.size() && lines[i] != markers.endOne) {
-            View title = lines[i++];
-            if (i < lines.size()) {
-                bool endsHere = lines[i] == markers.endOne;
-                note(title, endsHere ? View() : lines[i]);
+        bHave = lines.Next(line);
+        if (bHave && line != markers.endOne) {
+            View title = line;
+            bHave = lines.Next(line);
+            if (bHave) {
+                bool endsHere = line == markers.endOne;
+                note(title, endsHere ? View() : line);
                 if (!endsHere)
-                    ++i;
+                    bHave = lines.Next(line);
             }
         }
-        while (i < lines.size() && lines[i] != markers.endOne)
-            ++i;
-        if (i < lines.size())
-            ++i; // the note's end marker
+        while (bHave && line != markers.endOne)
+            bHave = lines.Next(line);
+        if (bHave)
+            bHave = lines.Next(line); // past the note's end marker
     }
-    return View::npos;
+    return false;
 }
 
-// The markers in bytes: they are ASCII, the same in the code page and in UTF-8.
-const BlockMarkers<std::string_view>& ByteMarkers() {
+// Where the bytes after a complete description block's end line start, or npos when the bytes
+// do not begin with one: its structure checked in the bytes themselves. A line feed or a
+// marker's ASCII is never part of a character of the code page or of UTF-8, so the bytes'
+// lines and markers are the decoded text's.
+size_t ExplainBlockEndInBytes(std::string_view bytes) {
+    // The markers are ASCII, the same in the code page and in UTF-8.
     static const std::string begin = text::ToUtf8(kBeginNote), end = text::ToUtf8(kEndNote),
                              beginOne = text::ToUtf8(kBeginOneNote),
                              endOne = text::ToUtf8(kEndOneNote);
     static const BlockMarkers<std::string_view> markers{begin, end, beginOne, endOne};
-    return markers;
-}
-
-// Whether the bytes, ending in a line feed, hold exactly a complete description block: its
-// structure checked in the bytes themselves. A line feed or a marker's ASCII is never part of
-// a character of the code page or of UTF-8, so the bytes' lines and markers are the decoded
-// text's.
-bool IsWholeExplainBlock(std::string_view bytes) {
-    thread_local std::vector<std::string_view> lines;
-    SplitLines(bytes, lines);
-    const BlockMarkers<std::string_view>& markers = ByteMarkers();
-    if (lines.empty() || lines[0] != markers.begin)
-        return false;
+    LineCursor<std::string_view> lines(bytes);
+    std::string_view first;
+    if (!lines.Next(first) || first != markers.begin)
+        return std::string_view::npos;
     auto skip = [](std::string_view, std::string_view = {}) {};
-    return WalkExplainBlock(lines, markers, skip, skip) == lines.size();
+    if (!WalkExplainBlock(lines, markers, skip, skip) || !lines.Ended())
+        return std::string_view::npos;
+    return static_cast<size_t>(lines.Rest() - bytes.data());
 }
 
 } // namespace
 
 void SplitManageFileLines(std::wstring_view content, std::vector<std::wstring_view>& lines) {
     // Views instead of one string per line: the readers copy only what they keep.
-    SplitLines(content, lines);
+    lines.clear();
+    LineCursor<std::wstring_view> cursor(content);
+    for (std::wstring_view line; cursor.Next(line);)
+        lines.push_back(line);
 }
 
 ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
@@ -217,8 +245,9 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
     int looseLines = 0;
     static constexpr BlockMarkers<std::wstring_view> markers{kBeginNote, kEndNote, kBeginOneNote,
                                                              kEndOneNote};
-    size_t next = WalkExplainBlock(
-        lines, markers,
+    SplitLineCursor cursor(lines, 1);
+    block.complete = WalkExplainBlock(
+        cursor, markers,
         [&](std::wstring_view title, std::wstring_view value) {
             block.entries.emplace_back(std::wstring(title), std::wstring(value));
         },
@@ -226,40 +255,9 @@ ExplainBlock ReadExplainBlock(const std::vector<std::wstring_view>& lines) {
             block.entries.emplace_back(LooseLineTitle(block.entries, looseLines++),
                                        std::wstring(line));
         });
-    block.complete = next != std::wstring_view::npos;
-    block.nextLine = block.complete ? next : lines.size();
+    block.nextLine = block.complete ? cursor.Index() : lines.size();
     return block;
 }
-
-namespace {
-
-// Where the bytes after the description block's end line start, or npos when no line of the
-// file is that marker. Marker and line feed are ASCII, which no character of the code page
-// ends in, so the bytes tell the line as the decoded text would.
-size_t DescriptionBlockEnd(std::string_view bytes) {
-    static const std::string marker = [] {
-        std::string line(1, '\n');
-        line += text::ToUtf8(kEndNote);
-        return line;
-    }();
-    // memmem, not find: find stops at every line feed, and the block has dozens of lines.
-    for (size_t from = 0;;) {
-        const void* found =
-            ::memmem(bytes.data() + from, bytes.size() - from, marker.data(), marker.size());
-        if (!found)
-            break;
-        size_t at = static_cast<size_t>(static_cast<const char*>(found) - bytes.data());
-        from = at + 1;
-        size_t end = at + marker.size();
-        if (bytes.substr(end).starts_with("\n"))
-            return end + 1;
-        if (bytes.substr(end).starts_with("\r\n"))
-            return end + 2;
-    }
-    return std::string_view::npos;
-}
-
-} // namespace
 
 bool ReadManageFileStrictly(std::wstring_view path, ExplainBlock& block, PendingManageFile* rest,
                             bool* missing) {
@@ -294,9 +292,9 @@ bool ReadManageFileBytes(std::string& bytes, std::wstring_view path, ExplainBloc
     // decoded when first asked for, or decoded alone for a reader that wants its entries only
     // when that settles the file's encoding. A file whose end marker line the block does not
     // end at is decoded whole.
-    size_t blockEnd = DescriptionBlockEnd(bytes);
+    size_t blockEnd = ExplainBlockEndInBytes(bytes);
     std::string_view head = std::string_view(bytes).substr(0, blockEnd);
-    bool bWholeBlock = blockEnd != std::string_view::npos && IsWholeExplainBlock(head);
+    bool bWholeBlock = blockEnd != std::string_view::npos;
     if (bWholeBlock && rest) {
         rest->SetBytes(std::move(bytes), blockEnd);
         bytes = PendingManageFile::SpareBuffer();
