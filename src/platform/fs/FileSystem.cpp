@@ -175,7 +175,13 @@ bool IsKind(int folder, const dirent& entry, EntryKind kind) {
 // folders of drawings.
 void VisitMatches(const std::wstring& folder, const std::wstring& pattern, EntryKind kind,
                   const std::function<bool(std::wstring&&)>& visit) {
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(ResolveFolder(folder).c_str()), ::closedir);
+    // Most folders are named exactly as written: opened straight away, without the look that
+    // would find them so; only when that fails is the name looked up without regard to case.
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(nullptr, ::closedir);
+    if (!folder.empty() && folder.back() != L'\\' && folder.find(L"\\\\") == std::wstring::npos)
+        dir.reset(::opendir(ToNative(folder).c_str()));
+    if (!dir)
+        dir.reset(::opendir(ResolveFolder(folder).c_str()));
     if (!dir)
         return;
     int fd = ::dirfd(dir.get());
