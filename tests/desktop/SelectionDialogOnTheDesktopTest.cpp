@@ -63,7 +63,7 @@ TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
         EXPECT_TRUE(list->IsItemChecked(1));
         EXPECT_TRUE(list->IsItemChecked(2));
         EXPECT_FALSE(list->IsItemChecked(3));
-        Screenshot(*Backend().WidgetOf(&dialog), "selection-dialog");
+        Screenshot(*Backend().WidgetOf(&dialog), "DwgSelectDlg");
         Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
     });
     EXPECT_EQ(result, ui::IDOK);
