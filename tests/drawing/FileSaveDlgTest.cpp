@@ -12,11 +12,11 @@
 #include "platform/ui/Actions.h"
 #include "platform/ui/Window.h"
 #include "store/WorkingMode.h"
-#include "suite/OvXmInfo/ManageFileInfo.h"
 #include "suite/OvXmInfo/XmComonPar.h"
 #include "support/ConsoleTranscript.h"
 #include "support/DrawingSupport.h"
 #include "support/HostSupport.h"
+#include "support/RecordLines.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 
@@ -62,14 +62,7 @@ protected:
         return dialog.DoModal();
     }
     std::vector<std::wstring> Content(const std::wstring& manageFile) {
-        CManageFileInfo file;
-        EXPECT_EQ(file.ReadManageFile(installation.Path(manageFile)), 1);
-        std::vector<std::wstring> lines;
-        for (const auto& pStyle : file.Getm_FileStyleNodeArray())
-            for (const auto& pFile : pStyle->Getm_FileInfoArray())
-                lines.push_back(pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L":" +
-                                pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L">");
-        return lines;
+        return RecordLines(installation.Path(manageFile), L":");
     }
     std::vector<std::wstring> Lines() const { return cad::CommandLine::Instance().Lines(); }
     std::vector<std::wstring> BoxTexts() {

@@ -7,10 +7,8 @@
 #include "frame/ManageGlobals.h"
 #include "manager/ManageDlg.h"
 #include "platform/cad/CommandLine.h"
-#include "suite/OvXmInfo/FileInfoNode.h"
-#include "suite/OvXmInfo/FileStyleNodeInfo.h"
-#include "suite/OvXmInfo/ManageFileInfo.h"
 #include "support/HostSupport.h"
+#include "support/RecordLines.h"
 #include "support/SampleProject.h"
 #include "support/TreeText.h"
 
@@ -55,14 +53,7 @@ protected:
     // The records of a management file as "type: name<remark>" in file order ("" for the
     // drawings without type).
     std::vector<std::wstring> Listed(const std::wstring& manageFile) {
-        CManageFileInfo file;
-        EXPECT_TRUE(file.ReadManageFile(installation.Path(manageFile)));
-        std::vector<std::wstring> lines;
-        for (const auto& pStyle : file.Getm_FileStyleNodeArray())
-            for (const auto& pFile : pStyle->Getm_FileInfoArray())
-                lines.push_back(pStyle->Getm_StyleNameNode().GetstrSysTypeName() + L": " +
-                                pFile->Getm_strFileName() + L"<" + pFile->Getm_strRemark() + L">");
-        return lines;
+        return RecordLines(installation.Path(manageFile), L": ");
     }
 
     TempInstallation installation;
