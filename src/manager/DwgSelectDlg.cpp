@@ -85,7 +85,7 @@ bool CDwgSelectDlg::OnInitDialog() {
         m_ImageList.Add(icon);
     m_TreeCtrl.SetImageList(&m_ImageList);
 
-    m_Drawings.Load(m_strManageFile, m_arrOnDisk, m_arrStyles);
+    m_Drawings.Load(m_strManageFile, std::move(m_arrOnDisk), m_arrStyles);
     BuildTree();
     int nWidth = m_ListCtrl.GetClientRect().Width();
     m_ListCtrl.InsertColumn(0, L"文件分类", ui::LVCFMT_LEFT, nWidth / 3);
@@ -102,7 +102,7 @@ bool CDwgSelectDlg::OnInitDialog() {
 
 void CDwgSelectDlg::Reload() {
     CollectContainerDrawings(m_strManageFile, m_arrOnDisk);
-    m_Drawings.Load(m_strManageFile, m_arrOnDisk, m_arrStyles);
+    m_Drawings.Load(m_strManageFile, std::move(m_arrOnDisk), m_arrStyles);
     // Paths that no longer name a drawing are no longer checked.
     std::vector<std::wstring> arrKept;
     for (const std::wstring& strPath : m_arrCheckedPaths)
@@ -115,115 +115,6 @@ void CDwgSelectDlg::Reload() {
     }
     BuildTree();
     FillList();
-}
-
-std::wstring CDwgSelectDlg::NodeKey(const NodeInfo& node) const {
-    std::wstring strKey = std::to_wstring(node.nContainer);
-    if (node.kind == NodeInfo::Type)
-        strKey += L"|" + node.strSysType;
-    return strKey;
-}
-
-const CDwgSelectDlg::NodeInfo* CDwgSelectDlg::NodeOf(ui::HTREEITEM item) const {
-    if (!m_TreeCtrl.IsItem(item))
-        return nullptr;
-    size_t index = m_TreeCtrl.GetItemData(item);
-    return index < m_arrNodes.size() ? &m_arrNodes[index] : nullptr;
-}
-
-void CDwgSelectDlg::BuildTree() {
-    // The open branches and the selected drawing are shown again after the rebuild.
-    std::wstring strSelected;
-    if (!m_bFirstBuild) {
-        m_setExpanded.clear();
-        std::vector<ui::HTREEITEM> stack;
-        if (ui::HTREEITEM root = m_TreeCtrl.GetRootItem())
-            stack.push_back(root);
-        while (!stack.empty()) {
-            ui::HTREEITEM item = stack.back();
-            stack.pop_back();
-            const NodeInfo* node = NodeOf(item);
-            if (node && node->kind != NodeInfo::Drawing &&
-                (m_TreeCtrl.GetItemState(item, ui::TVIS_EXPANDED) & ui::TVIS_EXPANDED))
-                m_setExpanded.insert(NodeKey(*node));
-            for (ui::HTREEITEM child = m_TreeCtrl.GetChildItem(item); child;
-                 child = m_TreeCtrl.GetNextSiblingItem(child))
-                if (m_TreeCtrl.ItemHasChildren(child))
-                    stack.push_back(child);
-        }
-        if (const NodeInfo* node = NodeOf(m_TreeCtrl.GetSelectedItem());
-            node && node->kind == NodeInfo::Drawing)
-            strSelected = m_Drawings.Drawings()[static_cast<size_t>(node->nDrawing)].strFullPath;
-    }
-    m_bFilling = true;
-    m_TreeCtrl.SetRedraw(false);
-    m_TreeCtrl.DeleteAllItems();
-    m_arrNodes.clear();
-    m_arrNodes.reserve(m_Drawings.Drawings().size() + 64);
-    auto insert = [this](std::wstring strText, int nImage, ui::HTREEITEM parent, NodeInfo node) {
-        ui::HTREEITEM item = m_TreeCtrl.InsertItem(std::move(strText), nImage,
-                                                   nImage + (nImage < 4 ? 1 : 0), parent);
-        m_TreeCtrl.SetItemData(item, m_arrNodes.size());
-        m_arrNodes.push_back(std::move(node));
-        return item;
-    };
-    const auto& arrContainers = m_Drawings.Containers();
-    const auto& arrDrawings = m_Drawings.Drawings();
-    ui::HTREEITEM root = nullptr;
-    ui::HTREEITEM selected = nullptr;
-    std::vector<ui::HTREEITEM> arrOpen;
-    size_t next = 0; // drawings come container by container, untyped first, then by type
-    for (int c = 0; c < static_cast<int>(arrContainers.size()); ++c) {
-        const CDwgSelectContainer& container = arrContainers[static_cast<size_t>(c)];
-        NodeInfo containerNode{NodeInfo::Container, c, L"", -1};
-        ui::HTREEITEM parent = insert(container.strName, container.bProject ? 0 : 2,
-                                      c == 0 ? ui::TVI_ROOT : root, containerNode);
-        if (c == 0)
-            root = parent;
-        if (m_setExpanded.count(NodeKey(containerNode)) || (m_bFirstBuild && c == 0))
-            arrOpen.push_back(parent);
-        bool bAllChecked = true;
-        auto addDrawing = [&](ui::HTREEITEM under) {
-            const CDwgSelectDrawing& drawing = arrDrawings[next];
-            ui::HTREEITEM item =
-                insert(std::wstring(drawing.FileName()), 5, under,
-                       {NodeInfo::Drawing, c, drawing.strSysType, static_cast<int>(next)});
-            bool bChecked = IsChecked(drawing.strFullPath);
-            m_TreeCtrl.SetCheck(item, bChecked);
-            if (drawing.strFullPath == strSelected)
-                selected = item;
-            ++next;
-            return bChecked;
-        };
-        while (next < arrDrawings.size() && arrDrawings[next].nContainer == c &&
-               arrDrawings[next].strSysType.empty())
-            bAllChecked = addDrawing(parent) && bAllChecked;
-        for (const std::wstring& strType : container.arrTypes) {
-            NodeInfo typeNode{NodeInfo::Type, c, strType, -1};
-            ui::HTREEITEM group = insert(m_Drawings.DisplayName(strType), 4, parent, typeNode);
-            if (m_setExpanded.count(NodeKey(typeNode)) || (m_bFirstBuild && c == 0))
-                arrOpen.push_back(group);
-            bool bGroupChecked = true;
-            while (next < arrDrawings.size() && arrDrawings[next].nContainer == c &&
-                   arrDrawings[next].strSysType == strType)
-                bGroupChecked = addDrawing(group) && bGroupChecked;
-            // A group is checked when all its drawings are, so an empty one shows checked.
-            m_TreeCtrl.SetCheck(group, bGroupChecked);
-            bAllChecked = bAllChecked && bGroupChecked;
-        }
-        m_TreeCtrl.SetCheck(parent, bAllChecked);
-        if (c > 0 && !bAllChecked)
-            m_TreeCtrl.SetCheck(root, false);
-        else if (c == 0)
-            m_TreeCtrl.SetCheck(root, bAllChecked);
-    }
-    m_TreeCtrl.SetRedraw(true);
-    for (ui::HTREEITEM item : arrOpen)
-        m_TreeCtrl.Expand(item, ui::TVE_EXPAND);
-    if (selected)
-        m_TreeCtrl.SelectItem(selected);
-    m_bFirstBuild = false;
-    m_bFilling = false;
 }
 
 void CDwgSelectDlg::FillList() {
@@ -272,37 +163,6 @@ void CDwgSelectDlg::TakeListChecks() {
     BuildTree();
 }
 
-bool CDwgSelectDlg::TakeTreeChecks() {
-    // Every checked drawing of the tree, in tree order; only a change rebuilds the list, so a
-    // click that selected a drawing keeps its row selected.
-    std::vector<std::wstring> arrPaths;
-    const auto& arrDrawings = m_Drawings.Drawings();
-    std::vector<ui::HTREEITEM> stack;
-    for (ui::HTREEITEM root = m_TreeCtrl.GetRootItem(); root;
-         root = m_TreeCtrl.GetNextSiblingItem(root))
-        stack.push_back(root);
-    while (!stack.empty()) {
-        ui::HTREEITEM item = stack.back();
-        stack.pop_back();
-        const NodeInfo* node = NodeOf(item);
-        if (node && node->kind == NodeInfo::Drawing && m_TreeCtrl.GetCheck(item))
-            arrPaths.push_back(arrDrawings[static_cast<size_t>(node->nDrawing)].strFullPath);
-        std::vector<ui::HTREEITEM> arrChildren;
-        for (ui::HTREEITEM child = m_TreeCtrl.GetChildItem(item); child;
-             child = m_TreeCtrl.GetNextSiblingItem(child))
-            arrChildren.push_back(child);
-        stack.insert(stack.end(), arrChildren.rbegin(), arrChildren.rend());
-    }
-    bool bChanged = arrPaths.size() != m_setChecked.size();
-    for (size_t i = 0; !bChanged && i < arrPaths.size(); ++i)
-        bChanged = !IsChecked(arrPaths[i]);
-    if (!bChanged)
-        return false;
-    SetCheckedPaths(std::move(arrPaths));
-    FillList();
-    return true;
-}
-
 bool CDwgSelectDlg::OnMessage(unsigned message, ui::WPARAM, ui::LPARAM, ui::LRESULT& result) {
     switch (message) {
     case CMyDragListCtrl::WM_LIST_CHECKS_CHANGED:
@@ -322,6 +182,13 @@ bool CDwgSelectDlg::OnMessage(unsigned message, ui::WPARAM, ui::LPARAM, ui::LRES
 }
 
 bool CDwgSelectDlg::OnNotify(int id, ui::NMHDR& header, ui::LRESULT& result) {
+    if (id == IDC_TREE && header.code == ui::TVN_ITEMEXPANDING) {
+        const auto& notice = reinterpret_cast<const ui::NMTREEVIEW&>(header);
+        if (notice.action == ui::TVE_EXPAND)
+            OnTreeItemExpanding(notice.itemNew.hItem);
+        result = 0;
+        return true;
+    }
     if (id == IDC_TREE && header.code == ui::TVN_SELCHANGED) {
         if (!m_bFilling)
             OnTreeSelChanged();

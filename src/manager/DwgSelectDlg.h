@@ -64,15 +64,31 @@ protected:
 private:
     // What a tree item stands for (its item data is the index in m_arrNodes).
     struct NodeInfo {
-        enum Kind { Container, Type, Drawing } kind = Container;
+        // Pending: the hidden stand-in of a branch not filled yet.
+        enum Kind { Container, Type, Drawing, Pending } kind = Container;
         int nContainer = 0;
         std::wstring strSysType; // a type's stored name; for a drawing its own type
         int nDrawing = -1;
+        // A container's drawings in m_Drawings, and the mark its item had when last in step
+        // with them.
+        size_t nFirst = 0;
+        size_t nEnd = 0;
+        bool bShownChecked = false;
     };
 
     // Reads the drawings from the disk again (after files changed) and shows them.
     void Reload();
+    // The tree (DwgSelectDlgTree.cpp): built anew, a branch filled when first opened.
     void BuildTree();
+    // Fills a container's branch; returns the item of drawing nSelected if it is there.
+    ui::HTREEITEM FillBranch(ui::HTREEITEM item, int nSelected,
+                             std::vector<ui::HTREEITEM>& arrOpen);
+    void OnTreeItemExpanding(ui::HTREEITEM item);
+    bool IsUnfilled(ui::HTREEITEM item) const;
+    ui::HTREEITEM InsertNode(std::wstring strText, int nImage, ui::HTREEITEM parent, NodeInfo node);
+    bool AllChecked(size_t nFirst, size_t nEnd) const;
+    // Whether a container's drawing shows checked, filled into the branch or not.
+    bool IsShownChecked(ui::HTREEITEM container, size_t nDrawing) const;
     void FillList();
     // The checked paths from the list's rows (0x401) and from the tree's drawings (0x402).
     void TakeListChecks();
@@ -80,6 +96,7 @@ private:
     void SetCheckedPaths(std::vector<std::wstring> arrPaths);
     bool IsChecked(const std::wstring& strPath) const;
     std::wstring NodeKey(const NodeInfo& node) const;
+    // What an item stands for; null for the stand-in of an unfilled branch.
     const NodeInfo* NodeOf(ui::HTREEITEM item) const;
 
     void OnTreeSelChanged();

@@ -15,7 +15,7 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
 } // namespace
 
 void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
-                              const std::vector<std::wstring>& arrOnDisk,
+                              std::vector<std::wstring> arrOnDisk,
                               const std::vector<STRUCT_XMSB_FILESTYLE>& arrStyles) {
     m_arrContainers.clear();
     m_arrDrawings.clear();
@@ -70,7 +70,7 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
         if (onDisk.Find(nHash, same) < 0)
             onDisk.Insert(nHash, static_cast<int>(arrFiles.size()));
         arrByContainer[static_cast<size_t>(nContainer)].push_back(arrFiles.size());
-        arrFiles.push_back({strName, nContainer, nHash});
+        arrFiles.push_back({strName, &arrOnDisk[i], nContainer, nHash});
     }
     m_arrDrawings.reserve(arrFiles.size());
     m_Index.Reset(arrFiles.size());
@@ -95,8 +95,7 @@ void CDwgSelectDrawings::AddContainer(CXmSb& records, bool bProject) {
     m_arrRecords.push_back(records.TakeXmSbFileArray());
 }
 
-void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
-                                    const std::wstring& strSysType,
+void CDwgSelectDrawings::AddDrawing(int nContainer, OnDisk& file, const std::wstring& strSysType,
                                     const std::wstring& strDisplayType,
                                     const std::wstring& strRemark) {
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
@@ -105,14 +104,26 @@ void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
     drawing.strSysType = strSysType;
     drawing.strDisplayType = strDisplayType;
     drawing.strRemark = strRemark;
-    drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
-    drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
+    // The listed path is the container's folder and the name, as a rule spelled alike: it
+    // is taken over rather than copied.
+    std::wstring& strListed = *file.pPath;
+    size_t nFolder = strListed.size() - file.strName.size();
+    if (nFolder == container.strFolder.size() + 1 &&
+        std::wstring_view(strListed).substr(0, nFolder - 1) == container.strFolder) {
+        drawing.strFullPath = std::move(strListed);
+    } else {
+        drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
+        drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
+    }
     drawing.nNameAt = drawing.strFullPath.size() - file.strName.size();
     // An Equipment's folder ends in its name: "S\name" ends the full path too.
     bool bPrefixed = nContainer > 0 && container.strName.size() < drawing.nNameAt;
     drawing.nRelAt = bPrefixed ? drawing.nNameAt - 1 - container.strName.size() : drawing.nNameAt;
     m_Index.Insert(file.nHash, static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
+    // Later look-ups still compare this file's name: it now lies in the drawing's path (the
+    // drawings have room reserved for all, so it stays where it is).
+    file.strName = m_arrDrawings.back().FileName();
 }
 
 void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrFiles,

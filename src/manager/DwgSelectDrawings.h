@@ -43,7 +43,8 @@ public:
     // Reads the containers and their drawings. arrOnDisk are the drawing files of the container
     // (CollectContainerDrawings), the only drawings taken to exist; arrStyles the types list
     // (ReadFileStyleList), consulted for names the catalogue does not know.
-    void Load(const std::wstring& strManageFile, const std::vector<std::wstring>& arrOnDisk,
+    // The listed paths become the drawings' own.
+    void Load(const std::wstring& strManageFile, std::vector<std::wstring> arrOnDisk,
               const std::vector<STRUCT_XMSB_FILESTYLE>& arrStyles);
 
     const std::vector<CDwgSelectContainer>& Containers() const { return m_arrContainers; }
@@ -59,7 +60,8 @@ public:
 private:
     // One drawing on disk while the records are matched with the listing.
     struct OnDisk {
-        std::wstring_view strName; // into the caller's listing
+        std::wstring_view strName; // the name's end of the listed path, wherever it lies now
+        std::wstring* pPath;       // the listed path, until a drawing takes it
         int nContainer;
         size_t nHash; // of container and name without regard to case
         bool bPlaced = false;
@@ -68,7 +70,7 @@ private:
     void AddContainer(CXmSb& records, bool bProject);
     void AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrOnDisk,
                        const std::vector<size_t>& arrInFolder, const CDwgSelectIndex& onDisk);
-    void AddDrawing(int nContainer, const OnDisk& file, const std::wstring& strSysType,
+    void AddDrawing(int nContainer, OnDisk& file, const std::wstring& strSysType,
                     const std::wstring& strDisplayType, const std::wstring& strRemark);
 
     std::vector<CDwgSelectContainer> m_arrContainers;

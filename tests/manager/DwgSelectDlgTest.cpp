@@ -60,7 +60,11 @@ protected:
     }
     void Act(const ui::Action& action) { EXPECT_EQ(Boxes().Act(*dialog, action), L""); }
     ui::ScriptedBackend& Boxes() { return host.Boxes(); }
-    ui::HTREEITEM Item(const std::wstring& path) { return TreeItem(dialog->GetTreeCtrl(), path); }
+    // The item as a user reaches it, opening the branches on the way.
+    ui::HTREEITEM Item(const std::wstring& path) {
+        ui::HTREEITEM item = nullptr;
+        return ui::OpenTreeItem(dialog->GetTreeCtrl(), path, item) ? item : nullptr;
+    }
     std::vector<std::wstring> Rows() {
         std::vector<std::wstring> rows;
         auto& list = dialog->GetListCtrl();
@@ -89,12 +93,16 @@ TEST_F(DwgSelect, ShowsEveryExistingDrawingOnce) {
     EXPECT_EQ(dlg.GetDlgItemText(D::IDC_FOLDER_LABEL), L"项目目录:");
     EXPECT_EQ(dlg.GetDlgItemText(D::IDC_FOLDER), folder.Path(L"P") + L"\\");
     EXPECT_EQ(dlg.IsDlgButtonChecked(D::IDC_TYPE_FOLDERS), ui::BST_CHECKED);
+    // An Equipment's branch is filled when it is first opened.
+    EXPECT_EQ(dlg.GetTreeCtrl().GetCount(), 8u);
+    ASSERT_TRUE(Item(L"P|Q|屏面布置图|图2.dwg"));
+    ASSERT_TRUE(Item(L"P|R|原理图"));
     EXPECT_EQ(TreeLines(dlg.GetTreeCtrl()),
               (std::vector<std::wstring>{L"P [0] +", L"  p0.dwg [5]", L"  说明书 [4] +",
-                                         L"    说明.dwg [5]", L"  Q [2]", L"    u.dwg [5]",
+                                         L"    说明.dwg [5]", L"  Q [2] +", L"    u.dwg [5]",
                                          L"    屏面布置图 [4]", L"      图2.dwg [5]",
                                          L"      图1.dwg [5]", L"    原理图 [4]",
-                                         L"      原理1.dwg [5]", L"  R [2]", L"    原理图 [4]"}))
+                                         L"      原理1.dwg [5]", L"  R [2] +", L"    原理图 [4]"}))
         << "a record whose file is missing is not shown; a drawing without record is";
     EXPECT_EQ(Rows(),
               (std::vector<std::wstring>{L"[ ]  p0.dwg", L"[ ] 说明书 说明.dwg", L"[ ]  Q\\u.dwg",
@@ -170,6 +178,35 @@ TEST_F(DwgSelect, TreeAndListFollowEachOther) {
         dlg.Getm_arrCheckedPaths(),
         (std::vector<std::wstring>{folder.Path(L"P\\Q\\图2.dwg"), folder.Path(L"P\\Q\\图1.dwg")}));
     EXPECT_FALSE(dlg.Getm_bChanged());
+}
+
+TEST_F(DwgSelect, AnUnopenedEquipmentsTickCountsForAllItsDrawings) {
+    D& dlg = Open();
+    auto& tree = dlg.GetTreeCtrl();
+    // Ticked and cleared while its branch is closed: the list follows each time.
+    Act(act::Check(D::IDC_TREE, L"P|Q"));
+    EXPECT_EQ(Rows()[2], L"[x]  Q\\u.dwg");
+    EXPECT_EQ(Rows()[5], L"[x] 原理图 Q\\原理1.dwg");
+    Act(act::Check(D::IDC_TREE, L"P|Q", false));
+    for (const std::wstring& row : Rows())
+        EXPECT_EQ(row.substr(0, 3), L"[ ]") << row;
+    // Some of its drawings ticked in the list: the closed branch shows cleared but keeps them,
+    // through a tick elsewhere in the tree and when it is opened.
+    Act(act::Check(D::IDC_LIST, L"Q\\图1.dwg"));
+    ASSERT_FALSE(tree.GetCheck(TreeItem(tree, L"P|Q")));
+    Act(act::Check(D::IDC_TREE, L"P|p0.dwg"));
+    EXPECT_EQ(Rows()[4], L"[x] 屏面布置图 Q\\图1.dwg");
+    EXPECT_EQ(Rows()[3], L"[ ] 屏面布置图 Q\\图2.dwg");
+    // Ticked from the keyboard and opened before the list took the tick: the branch shows it,
+    // and OK takes all the Equipment's drawings.
+    tree.SetCheck(TreeItem(tree, L"P|Q"), true);
+    EXPECT_TRUE(tree.GetCheck(Item(L"P|Q|屏面布置图|图2.dwg")));
+    Act(act::Ok());
+    EXPECT_EQ(
+        dlg.Getm_arrCheckedPaths(),
+        (std::vector<std::wstring>{folder.Path(L"P\\p0.dwg"), folder.Path(L"P\\Q\\u.dwg"),
+                                   folder.Path(L"P\\Q\\图2.dwg"), folder.Path(L"P\\Q\\图1.dwg"),
+                                   folder.Path(L"P\\Q\\原理1.dwg")}));
 }
 
 TEST_F(DwgSelect, DeleteTakesTheTreesTicksAndTheRecords) {

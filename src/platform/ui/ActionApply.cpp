@@ -53,7 +53,7 @@ std::wstring DropPoint(Control& target, const Action& action, Point& point) {
         return {};
     if (auto* targetTree = dynamic_cast<TreeCtrl*>(&target)) {
         HTREEITEM onto = nullptr;
-        if (!FindTreeItem(*targetTree, action.targetItem, onto))
+        if (!OpenTreeItem(*targetTree, action.targetItem, onto))
             return text::Format(L"Control %d has no item \"%s\".", action.targetId,
                                 action.targetItem);
         targetTree->EnsureVisible(onto);
@@ -88,6 +88,32 @@ bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& ite
              sibling = tree.GetNextSiblingItem(sibling))
             if (tree.GetItemText(sibling) == part)
                 found = sibling;
+        if (!found)
+            return false;
+        item = found;
+        level = tree.GetChildItem(found);
+    }
+    return item != nullptr;
+}
+
+bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
+    if (FindTreeItem(tree, name, item))
+        return true;
+    item = nullptr;
+    HTREEITEM level = tree.GetRootItem();
+    for (const std::wstring& part : text::Split(name, L"|")) {
+        auto find = [&] {
+            for (HTREEITEM sibling = level; sibling; sibling = tree.GetNextSiblingItem(sibling))
+                if (tree.GetItemText(sibling) == part)
+                    return sibling;
+            return HTREEITEM{};
+        };
+        HTREEITEM found = find();
+        if (!found && item && !(tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) {
+            gesture::Expand(tree, item, true);
+            level = tree.GetChildItem(item);
+            found = find();
+        }
         if (!found)
             return false;
         item = found;
@@ -162,7 +188,7 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
     case ActionKind::Uncheck:
         if (auto* tree = dynamic_cast<TreeCtrl*>(control)) {
             HTREEITEM found = nullptr;
-            if (!FindTreeItem(*tree, item, found) &&
+            if (!OpenTreeItem(*tree, item, found) &&
                 !(action.kind == ActionKind::RightClick && item.empty()))
                 return noItem();
             switch (action.kind) {
@@ -254,7 +280,7 @@ std::wstring ApplyAction(Dialog& dialog, const Action& action) {
     case ActionKind::Drag:
         if (auto* tree = dynamic_cast<TreeCtrl*>(control)) {
             HTREEITEM found = nullptr;
-            if (!FindTreeItem(*tree, item, found))
+            if (!OpenTreeItem(*tree, item, found))
                 return noItem();
             Control* target = dialog.GetDlgItem(action.targetId);
             if (!target)

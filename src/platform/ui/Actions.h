@@ -81,6 +81,9 @@ unsigned KeyFromName(const std::wstring& name);
 
 // Finds the named item; false when there is none.
 bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& item);
+// Finds the named item as a user reaches it: a collapsed branch that does not hold the next
+// name is opened first, since a tree may fill a branch only when it is opened.
+bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item);
 int FindListRow(const ListCtrl& list, const std::wstring& name);
 
 // Does the action to the dialog. Returns "" or what was wrong (no such control, item or
