@@ -91,6 +91,8 @@ bool CDwgSelectDlg::OnInitDialog() {
     m_ListCtrl.InsertColumn(0, L"文件分类", ui::LVCFMT_LEFT, nWidth / 3);
     m_ListCtrl.InsertColumn(1, L"文件相对路径", ui::LVCFMT_LEFT, nWidth * 2 / 3);
     m_ListCtrl.InsertColumn(2, L"文件路径", ui::LVCFMT_LEFT, 0);
+    m_ListCtrl.SetTextCallback(
+        [this](uintptr_t data, int column) { return ListText(data, column); });
     m_ListCtrl.SetExtendedStyle(m_ListCtrl.GetExtendedStyle() | ui::LVS_EX_GRIDLINES |
                                 ui::LVS_EX_CHECKBOXES | ui::LVS_EX_FULLROWSELECT);
     FillList();
@@ -124,17 +126,31 @@ void CDwgSelectDlg::FillList() {
     m_ListCtrl.DeleteAllItems();
     const auto& arrDrawings = m_Drawings.Drawings();
     m_ListCtrl.SetItemCount(static_cast<int>(arrDrawings.size()));
+    // The rows show the drawings' own texts (ListText) rather than copies.
     for (size_t i = 0; i < arrDrawings.size(); ++i) {
-        const CDwgSelectDrawing& drawing = arrDrawings[i];
-        int row = m_ListCtrl.InsertItem(static_cast<int>(i), drawing.strDisplayType);
-        m_ListCtrl.SetItemText(row, 1, std::wstring(drawing.RelPath()));
-        m_ListCtrl.SetItemText(row, 2, drawing.strFullPath);
-        m_ListCtrl.SetItemData(row, i);
-        if (IsChecked(drawing.strFullPath))
+        int row = m_ListCtrl.InsertCallbackItem(static_cast<int>(i), i);
+        if (IsChecked(arrDrawings[i].strFullPath))
             m_ListCtrl.SetCheck(row, true);
     }
     m_ListCtrl.SetRedraw(true);
     m_bFilling = false;
+}
+
+std::wstring CDwgSelectDlg::ListText(size_t nDrawing, int nColumn) const {
+    const auto& arrDrawings = m_Drawings.Drawings();
+    if (nDrawing >= arrDrawings.size())
+        return {};
+    const CDwgSelectDrawing& drawing = arrDrawings[nDrawing];
+    switch (nColumn) {
+    case 0:
+        return drawing.strDisplayType;
+    case 1:
+        return std::wstring(drawing.RelPath());
+    case 2:
+        return drawing.strFullPath;
+    default:
+        return {};
+    }
 }
 
 bool CDwgSelectDlg::IsChecked(const std::wstring& strPath) const {

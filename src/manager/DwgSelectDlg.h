@@ -90,6 +90,8 @@ private:
     // Whether a container's drawing shows checked, filled into the branch or not.
     bool IsShownChecked(ui::HTREEITEM container, size_t nDrawing) const;
     void FillList();
+    // A row's text in a column: the drawing's type, relative path, full path.
+    std::wstring ListText(size_t nDrawing, int nColumn) const;
     // The checked paths from the list's rows (0x401) and from the tree's drawings (0x402).
     void TakeListChecks();
     bool TakeTreeChecks();

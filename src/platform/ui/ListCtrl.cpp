@@ -101,6 +101,33 @@ int ListCtrl::InsertItem(int index, const std::wstring& text, int image) {
     return index;
 }
 
+int ListCtrl::InsertCallbackItem(int index, uintptr_t data) {
+    if (index < 0 || index > GetItemCount())
+        index = GetItemCount();
+    Row row;
+    row.textCallback = true;
+    row.data = data;
+    if (m_extendedStyle & LVS_EX_CHECKBOXES)
+        row.state = 1u << 12;
+    m_rows.insert(m_rows.begin() + index, std::move(row));
+    if (m_selectionMark >= index)
+        ++m_selectionMark;
+    Notify(WindowChange::ItemInserted, static_cast<uintptr_t>(index));
+    return index;
+}
+
+void ListCtrl::SetTextCallback(TextCallback callback) {
+    m_textCallback = std::move(callback);
+    Notify(WindowChange::Items);
+}
+
+std::wstring ListCtrl::RowText(const Row& row, int column) const {
+    if (row.textCallback)
+        return m_textCallback ? m_textCallback(row.data, column) : std::wstring();
+    return column < static_cast<int>(row.texts.size()) ? row.texts[static_cast<size_t>(column)]
+                                                       : std::wstring();
+}
+
 void ListCtrl::SetItemCount(int count) {
     if (count > 0)
         m_rows.reserve(static_cast<size_t>(count));
@@ -133,7 +160,14 @@ bool ListCtrl::DeleteAllItems() {
 bool ListCtrl::SetItemText(int row, int column, std::wstring text) {
     if (!IsRow(row) || column < 0 || (column > 0 && column >= GetColumnCount()))
         return false;
-    auto& texts = m_rows[static_cast<size_t>(row)].texts;
+    Row& changed = m_rows[static_cast<size_t>(row)];
+    if (changed.textCallback) {
+        // From now on the row keeps texts of its own, beginning with those it showed.
+        for (int shown = 0; shown < std::max(GetColumnCount(), 1); ++shown)
+            changed.texts.push_back(RowText(changed, shown));
+        changed.textCallback = false;
+    }
+    auto& texts = changed.texts;
     if (static_cast<int>(texts.size()) <= column)
         texts.resize(static_cast<size_t>(column) + 1);
     texts[static_cast<size_t>(column)] = std::move(text);
@@ -144,8 +178,7 @@ bool ListCtrl::SetItemText(int row, int column, std::wstring text) {
 std::wstring ListCtrl::GetItemText(int row, int column) const {
     if (!IsRow(row) || column < 0)
         return {};
-    const auto& texts = m_rows[static_cast<size_t>(row)].texts;
-    return column < static_cast<int>(texts.size()) ? texts[static_cast<size_t>(column)] : L"";
+    return RowText(m_rows[static_cast<size_t>(row)], column);
 }
 
 bool ListCtrl::SetItemData(int row, uintptr_t data) {
@@ -249,10 +282,7 @@ LRESULT ListCtrl::NotifyItem(int code, int row, int column, Point point, unsigne
 bool ListCtrl::SortItemsByText(int column, bool ascending) {
     if (column < 0 || column >= std::max(GetColumnCount(), 1))
         return false;
-    auto textOf = [column](const Row& row) {
-        return column < static_cast<int>(row.texts.size()) ? row.texts[static_cast<size_t>(column)]
-                                                           : std::wstring();
-    };
+    auto textOf = [this, column](const Row& row) { return RowText(row, column); };
     std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row& a, const Row& b) {
         int order = text::CompareNoCase(textOf(a), textOf(b));
         return ascending ? order < 0 : order > 0;

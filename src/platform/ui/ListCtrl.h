@@ -112,6 +112,13 @@ public:
 
     // Rows.
     int InsertItem(int index, const std::wstring& text, int image = -1);
+    // A row whose texts the owner gives when they are asked for, as for an item inserted with
+    // LPSTR_TEXTCALLBACK: the list keeps none of them. A list of ten thousand drawings would
+    // otherwise hold a copy of every path. Setting a text gives the row texts of its own.
+    int InsertCallbackItem(int index, uintptr_t data);
+    // The owner's texts of callback rows, by the row's item data and the column.
+    using TextCallback = std::function<std::wstring(uintptr_t data, int column)>;
+    void SetTextCallback(TextCallback callback);
     // Makes room for that many rows before a list is filled, as CListCtrl::SetItemCount does
     // for a list that is not virtual: the rows themselves are still inserted one by one.
     void SetItemCount(int count);
@@ -167,7 +174,9 @@ private:
         int image = -1;
         unsigned state = 0;
         uintptr_t data = 0;
+        bool textCallback = false;
     };
+    std::wstring RowText(const Row& row, int column) const;
     bool ChangeState(int row, unsigned state, unsigned mask);
     LRESULT NotifyItem(int code, int row, int column, Point point, unsigned oldState = 0,
                        unsigned newState = 0);
@@ -178,6 +187,7 @@ private:
     HeaderCtrl m_plainHeader;
     HeaderCtrl* m_header;
     std::vector<Row> m_rows;
+    TextCallback m_textCallback;
     unsigned m_extendedStyle = 0;
     int m_selectionMark = -1;
     int m_topIndex = 0;

@@ -108,3 +108,27 @@ TEST_F(ListCtrlTest, SortingByDataDeletingAndHeaderClicks) {
     EXPECT_EQ(list().SubItemHitTest(&info), 1);
     EXPECT_EQ(info.iSubItem, 1);
 }
+
+TEST_F(ListCtrlTest, CallbackRowsShowTheOwnersTextsUntilGivenTheirOwn) {
+    std::vector<std::wstring> owned{L"乙", L"甲"};
+    list().SetTextCallback([&owned](uintptr_t data, int column) {
+        return data < owned.size() ? owned[data] + L"/" + std::to_wstring(column) : L"?";
+    });
+    list().DeleteAllItems();
+    list().InsertCallbackItem(0, 0);
+    list().InsertCallbackItem(1, 1);
+    EXPECT_EQ(list().GetItemText(1, 1), L"甲/1");
+    EXPECT_EQ(list().GetItemData(1), 1u);
+    // The owner's change shows without the list being told; sorting reads the same texts.
+    owned[0] = L"癸";
+    list().SortItemsByText(0, true);
+    EXPECT_EQ(list().GetItemText(0, 0), L"甲/0");
+    EXPECT_EQ(list().GetItemData(1), 0u);
+    // A text set on a row keeps the others it showed.
+    list().SetItemText(1, 1, L"自有");
+    owned[0] = L"丁";
+    EXPECT_EQ(list().GetItemText(1, 0), L"癸/0");
+    EXPECT_EQ(list().GetItemText(1, 1), L"自有");
+    owned[1] = L"丙";
+    EXPECT_EQ(list().GetItemText(0, 1), L"丙/1");
+}
