@@ -143,7 +143,7 @@ std::wstring CDwgSelectDlg::ListText(size_t nDrawing, int nColumn) const {
     const CDwgSelectDrawing& drawing = arrDrawings[nDrawing];
     switch (nColumn) {
     case 0:
-        return drawing.strDisplayType;
+        return drawing.DisplayType();
     case 1:
         return std::wstring(drawing.RelPath());
     case 2:

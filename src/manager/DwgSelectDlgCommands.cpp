@@ -84,8 +84,8 @@ void CDwgSelectDlg::OnSend() {
             std::wstring strRelFolder = CEditOprt::GetParentPath(strRelPath);
             if (strRelPath.find(L'\\') != std::wstring::npos && !strRelFolder.empty())
                 strDest = CEditOprt::JoinPath(strDest, strRelFolder);
-            if (!drawing.strDisplayType.empty())
-                strDest = CEditOprt::JoinPath(strDest, drawing.strDisplayType);
+            if (!drawing.DisplayType().empty())
+                strDest = CEditOprt::JoinPath(strDest, drawing.DisplayType());
         }
         auto [found, bNew] = mapGroup.emplace(text::FoldCase(strDest), arrGroups.size());
         if (bNew)
@@ -112,12 +112,12 @@ bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer
     const CDwgSelectContainer& to = m_Drawings.Containers()[static_cast<size_t>(nContainer)];
     if (nContainer == drawing.nContainer) {
         // Its own folder: the file stays, only the record changes type.
-        if (strSysType == drawing.strSysType)
+        if (strSysType == drawing.SysType())
             return false;
         std::wstring strName(drawing.FileName());
         if (!RemoveDrawingRecords(from.strManageFile, {strName}))
             return false;
-        return InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.strRemark) != 0;
+        return InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.Remark()) != 0;
     }
     if (CEditOprt::IsDocumentOpen(drawing.strFullPath)) {
         Tell(this, text::Format(L"\n图纸%s已经打开，无法重命名\n", drawing.strFullPath));
@@ -140,7 +140,7 @@ bool CDwgSelectDlg::MoveDrawing(const CDwgSelectDrawing& drawing, int nContainer
         arrMoved.empty())
         return false;
     RemoveDrawingRecords(from.strManageFile, {strOldName});
-    InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.strRemark);
+    InsertDrawingRecord(to.strManageFile, strSysType, strName, drawing.Remark());
     if (IsChecked(drawing.strFullPath)) {
         std::vector<std::wstring> arrPaths = m_arrCheckedPaths;
         for (std::wstring& strPath : arrPaths)

@@ -152,7 +152,7 @@ ui::HTREEITEM CDwgSelectDlg::FillBranch(ui::HTREEITEM item, int nSelected,
         const CDwgSelectDrawing& drawing = arrDrawings[d];
         ui::HTREEITEM added = InsertNode(std::wstring(drawing.FileName()), 5, under,
                                          {NodeInfo::Drawing, container.nContainer,
-                                          drawing.strSysType, static_cast<int>(d), 0, 0, false});
+                                          drawing.SysType(), static_cast<int>(d), 0, 0, false});
         bool bChecked = arrChecked[d - container.nFirst];
         m_TreeCtrl.SetCheck(added, bChecked);
         if (static_cast<int>(d) == nSelected)
@@ -161,7 +161,7 @@ ui::HTREEITEM CDwgSelectDlg::FillBranch(ui::HTREEITEM item, int nSelected,
         return bChecked;
     };
     bool bAllChecked = true;
-    while (d < container.nEnd && arrDrawings[d].strSysType.empty())
+    while (d < container.nEnd && arrDrawings[d].SysType().empty())
         bAllChecked = addDrawing(item) && bAllChecked;
     for (const std::wstring& strType : arrTypes) {
         NodeInfo typeNode{NodeInfo::Type, container.nContainer, strType, -1, 0, 0, false};
@@ -172,7 +172,7 @@ ui::HTREEITEM CDwgSelectDlg::FillBranch(ui::HTREEITEM item, int nSelected,
         if (bOpen)
             arrOpen.push_back(group);
         bool bGroupChecked = true;
-        while (d < container.nEnd && arrDrawings[d].strSysType == strType)
+        while (d < container.nEnd && arrDrawings[d].SysType() == strType)
             bGroupChecked = addDrawing(group) && bGroupChecked;
         // A group is checked when all its drawings are, so an empty one shows checked.
         m_TreeCtrl.SetCheck(group, bGroupChecked);

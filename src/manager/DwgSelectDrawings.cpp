@@ -8,6 +8,9 @@
 
 namespace {
 
+// What a drawing without type or remark points at.
+const std::wstring kNone;
+
 bool SameName(std::wstring_view a, std::wstring_view b) {
     return a == b || text::EqualsNoCase(a, b);
 }
@@ -76,7 +79,6 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
     m_Index.Reset(arrFiles.size());
     for (int i = 0; i < static_cast<int>(m_arrContainers.size()); ++i)
         AddDrawingsOf(i, arrFiles, arrByContainer[static_cast<size_t>(i)], onDisk);
-    m_arrRecords.clear();
 }
 
 void CDwgSelectDrawings::AddContainer(CXmSb& records, bool bProject) {
@@ -101,9 +103,9 @@ void CDwgSelectDrawings::AddDrawing(int nContainer, OnDisk& file, const std::wst
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
     CDwgSelectDrawing drawing;
     drawing.nContainer = nContainer;
-    drawing.strSysType = strSysType;
-    drawing.strDisplayType = strDisplayType;
-    drawing.strRemark = strRemark;
+    drawing.pSysType = &strSysType;
+    drawing.pDisplayType = &strDisplayType;
+    drawing.pRemark = &strRemark;
     // The listed path is the container's folder and the name, as a rule spelled alike: it
     // is taken over rather than copied.
     std::wstring& strListed = *file.pPath;
@@ -137,7 +139,6 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrF
         const STRUCT_XMSB_FILE* pStyle;
         const std::wstring* pRemark;
     };
-    static const std::wstring kNone;
     std::vector<Placed> arrTyped, arrUntyped;
     auto place = [&](const STRUCT_XMSB_FILE& style, std::vector<Placed>& into) {
         for (const STRUCT_XMSB_ONEFILE& file : style.arrFiles) {
@@ -165,13 +166,13 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrF
         AddDrawing(nContainer, arrFiles[one.nFile], kNone, kNone, *one.pRemark);
     // The display name once per type, not once per drawing.
     const STRUCT_XMSB_FILE* pLastStyle = nullptr;
-    std::wstring strDisplay;
+    const std::wstring* pDisplay = &kNone;
     for (const Placed& one : arrTyped) {
         if (one.pStyle != pLastStyle) {
             pLastStyle = one.pStyle;
-            strDisplay = DisplayName(one.pStyle->strStyleName);
+            pDisplay = &DisplayNameHeld(one.pStyle->strStyleName);
         }
-        AddDrawing(nContainer, arrFiles[one.nFile], one.pStyle->strStyleName, strDisplay,
+        AddDrawing(nContainer, arrFiles[one.nFile], one.pStyle->strStyleName, *pDisplay,
                    *one.pRemark);
     }
 }
@@ -193,6 +194,10 @@ int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {
 }
 
 std::wstring CDwgSelectDrawings::DisplayName(const std::wstring& strSysType) const {
+    return DisplayNameHeld(strSysType);
+}
+
+const std::wstring& CDwgSelectDrawings::DisplayNameHeld(const std::wstring& strSysType) const {
     auto cached = m_mapDisplayNames.find(strSysType);
     if (cached != m_mapDisplayNames.end())
         return cached->second;
@@ -209,6 +214,5 @@ std::wstring CDwgSelectDrawings::DisplayName(const std::wstring& strSysType) con
             }
     if (strName.empty())
         strName = strSysType;
-    m_mapDisplayNames.emplace(strSysType, strName);
-    return strName;
+    return m_mapDisplayNames.emplace(strSysType, std::move(strName)).first->second;
 }

@@ -26,9 +26,15 @@ struct CDwgSelectContainer {
 
 struct CDwgSelectDrawing {
     int nContainer = 0;
-    std::wstring strSysType;     // as the management file stores it; "" without type
-    std::wstring strDisplayType; // what users see of that type
-    std::wstring strRemark;
+    // The type as the management file stores it ("" without type), what users see of it, and
+    // the record's remark: held by the drawings' list, which reads ten thousand of them at
+    // once, valid until it is loaded again.
+    const std::wstring& SysType() const { return *pSysType; }
+    const std::wstring& DisplayType() const { return *pDisplayType; }
+    const std::wstring& Remark() const { return *pRemark; }
+    const std::wstring* pSysType = nullptr;
+    const std::wstring* pDisplayType = nullptr;
+    const std::wstring* pRemark = nullptr;
     std::wstring strFullPath;
     // The file name as the disk spells it, and the relative path: the name, after "S\" for an
     // Equipment's drawing in a Project. Both end the full path, which holds them once for all.
@@ -40,6 +46,11 @@ struct CDwgSelectDrawing {
 
 class CDwgSelectDrawings {
 public:
+    // The drawings point into the list's own storage: a copy would point into another's.
+    CDwgSelectDrawings() = default;
+    CDwgSelectDrawings(const CDwgSelectDrawings&) = delete;
+    CDwgSelectDrawings& operator=(const CDwgSelectDrawings&) = delete;
+
     // Reads the containers and their drawings. arrOnDisk are the drawing files of the container
     // (CollectContainerDrawings), the only drawings taken to exist; arrStyles the types list
     // (ReadFileStyleList), consulted for names the catalogue does not know.
@@ -58,6 +69,8 @@ public:
     std::wstring DisplayName(const std::wstring& strSysType) const;
 
 private:
+    // The display name as this list keeps it, for the drawings to point at.
+    const std::wstring& DisplayNameHeld(const std::wstring& strSysType) const;
     // One drawing on disk while the records are matched with the listing.
     struct OnDisk {
         std::wstring_view strName; // the name's end of the listed path, wherever it lies now
@@ -79,7 +92,7 @@ private:
     CDwgSelectIndex m_Index;
     std::unordered_map<std::wstring, int> m_mapFolders; // folded folder -> container
     const std::vector<STRUCT_XMSB_FILESTYLE>* m_pStyles = nullptr;
-    // The records of each container, taken by AddContainer.
+    // The records of each container, taken by AddContainer; the drawings point into them.
     std::vector<std::vector<STRUCT_XMSB_FILE>> m_arrRecords;
     mutable std::unordered_map<std::wstring, std::wstring> m_mapDisplayNames;
 };
