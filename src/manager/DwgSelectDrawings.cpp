@@ -43,14 +43,17 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
     }
     // Which drawings exist comes from one listing per folder, made by the caller: a look at
     // the disk per record would cost more than reading all the records. The caller's paths
-    // come folder by folder, so each folder is folded once.
+    // come folder by folder, so each folder is folded once. The names are copied side by side
+    // for the records to be matched with: ten thousand paths lie all over the heap, and
+    // reading each again for every comparison is what costs.
     std::vector<OnDisk> arrFiles;
     arrFiles.reserve(arrOnDisk.size());
+    m_strNames.clear();
+    m_strNames.reserve(arrOnDisk.size() * 16);
     std::vector<std::vector<size_t>> arrByContainer(m_arrContainers.size());
-    CDwgSelectIndex onDisk;
-    onDisk.Reset(arrOnDisk.size());
     std::wstring_view lastFolder;
     int nContainer = -1;
+    bool bSpelledAlike = false;
     for (size_t i = 0; i < arrOnDisk.size(); ++i) {
         std::wstring_view strPath = arrOnDisk[i];
         size_t slash = strPath.find_last_of(L'\\');
@@ -58,27 +61,33 @@ void CDwgSelectDrawings::Load(const std::wstring& strManageFile,
         if (i == 0 || folder != lastFolder) {
             auto found = m_mapFolders.find(text::FoldCase(folder));
             nContainer = found == m_mapFolders.end() ? -1 : found->second;
+            bSpelledAlike = nContainer >= 0 &&
+                            folder == m_arrContainers[static_cast<size_t>(nContainer)].strFolder;
             lastFolder = folder;
         }
         if (nContainer < 0)
             continue; // not a folder of the container: not its drawing
         std::wstring_view strName =
             strPath.substr(slash == std::wstring_view::npos ? 0 : slash + 1);
-        size_t nHash = CDwgSelectIndex::Hash(nContainer, strName);
-        auto same = [&](int n) {
-            return arrFiles[static_cast<size_t>(n)].nContainer == nContainer &&
-                   SameName(arrFiles[static_cast<size_t>(n)].strName, strName);
-        };
-        // Of names that differ only in case (possible on Linux) the records find the first.
-        if (onDisk.Find(nHash, same) < 0)
-            onDisk.Insert(nHash, static_cast<int>(arrFiles.size()));
+        OnDisk file{m_strNames.size(),
+                    strName.size(),
+                    &arrOnDisk[i],
+                    nContainer,
+                    CDwgSelectIndex::Hash(nContainer, strName),
+                    false,
+                    bSpelledAlike};
+        m_strNames.append(strName);
         arrByContainer[static_cast<size_t>(nContainer)].push_back(arrFiles.size());
-        arrFiles.push_back({strName, &arrOnDisk[i], nContainer, nHash});
+        arrFiles.push_back(file);
     }
     m_arrDrawings.reserve(arrFiles.size());
-    m_Index.Reset(arrFiles.size());
+    // The records are matched container by container, in a table small enough to stay in
+    // the cache; the index of all drawings waits until a drawing is first looked for.
+    CDwgSelectIndex onDisk;
     for (int i = 0; i < static_cast<int>(m_arrContainers.size()); ++i)
         AddDrawingsOf(i, arrFiles, arrByContainer[static_cast<size_t>(i)], onDisk);
+    std::wstring().swap(m_strNames);
+    m_bIndexed = false;
 }
 
 void CDwgSelectDrawings::AddContainer(CXmSb& records, bool bProject) {
@@ -97,7 +106,8 @@ void CDwgSelectDrawings::AddContainer(CXmSb& records, bool bProject) {
     m_arrRecords.push_back(records.TakeXmSbFileArray());
 }
 
-void CDwgSelectDrawings::AddDrawing(int nContainer, OnDisk& file, const std::wstring& strSysType,
+void CDwgSelectDrawings::AddDrawing(int nContainer, const OnDisk& file,
+                                    const std::wstring& strSysType,
                                     const std::wstring& strDisplayType,
                                     const std::wstring& strRemark) {
     const CDwgSelectContainer& container = m_arrContainers[static_cast<size_t>(nContainer)];
@@ -108,29 +118,32 @@ void CDwgSelectDrawings::AddDrawing(int nContainer, OnDisk& file, const std::wst
     drawing.pRemark = &strRemark;
     // The listed path is the container's folder and the name, as a rule spelled alike: it
     // is taken over rather than copied.
-    std::wstring& strListed = *file.pPath;
-    size_t nFolder = strListed.size() - file.strName.size();
-    if (nFolder == container.strFolder.size() + 1 &&
-        std::wstring_view(strListed).substr(0, nFolder - 1) == container.strFolder) {
-        drawing.strFullPath = std::move(strListed);
+    std::wstring_view strName = Name(file);
+    if (file.bSpelledAlike) {
+        drawing.strFullPath = std::move(*file.pPath);
     } else {
-        drawing.strFullPath.reserve(container.strFolder.size() + 1 + file.strName.size());
-        drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(file.strName);
+        drawing.strFullPath.reserve(container.strFolder.size() + 1 + strName.size());
+        drawing.strFullPath.append(container.strFolder).append(1, L'\\').append(strName);
     }
-    drawing.nNameAt = drawing.strFullPath.size() - file.strName.size();
+    drawing.nNameAt = drawing.strFullPath.size() - strName.size();
     // An Equipment's folder ends in its name: "S\name" ends the full path too.
     bool bPrefixed = nContainer > 0 && container.strName.size() < drawing.nNameAt;
     drawing.nRelAt = bPrefixed ? drawing.nNameAt - 1 - container.strName.size() : drawing.nNameAt;
-    m_Index.Insert(file.nHash, static_cast<int>(m_arrDrawings.size()));
     m_arrDrawings.push_back(std::move(drawing));
-    // Later look-ups still compare this file's name: it now lies in the drawing's path (the
-    // drawings have room reserved for all, so it stays where it is).
-    file.strName = m_arrDrawings.back().FileName();
 }
 
 void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrFiles,
                                        const std::vector<size_t>& arrInFolder,
-                                       const CDwgSelectIndex& onDisk) {
+                                       CDwgSelectIndex& onDisk) {
+    onDisk.Reset(arrInFolder.size());
+    for (size_t nFile : arrInFolder) {
+        const OnDisk& file = arrFiles[nFile];
+        // Of names that differ only in case (possible on Linux) the records find the first.
+        if (onDisk.Find(file.nHash, [&](int n) {
+                return SameName(Name(arrFiles[static_cast<size_t>(n)]), Name(file));
+            }) < 0)
+            onDisk.Insert(file.nHash, static_cast<int>(nFile));
+    }
     const std::vector<STRUCT_XMSB_FILE>& arrRecords = m_arrRecords[static_cast<size_t>(nContainer)];
     // A drawing listed under a type is shown there, under the first type that lists it; the
     // typed groups are settled first, then shown after the drawings without type.
@@ -144,8 +157,7 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrF
         for (const STRUCT_XMSB_ONEFILE& file : style.arrFiles) {
             int nFile =
                 onDisk.Find(CDwgSelectIndex::Hash(nContainer, file.strFileName), [&](int n) {
-                    return arrFiles[static_cast<size_t>(n)].nContainer == nContainer &&
-                           SameName(arrFiles[static_cast<size_t>(n)].strName, file.strFileName);
+                    return SameName(Name(arrFiles[static_cast<size_t>(n)]), file.strFileName);
                 });
             if (nFile < 0 || arrFiles[static_cast<size_t>(nFile)].bPlaced)
                 continue;
@@ -187,6 +199,14 @@ int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {
         return -1;
     int nContainer = folder->second;
     std::wstring_view strName = std::wstring_view(strFullPath).substr(slash + 1);
+    if (!m_bIndexed) {
+        m_Index.Reset(m_arrDrawings.size());
+        for (size_t i = 0; i < m_arrDrawings.size(); ++i)
+            m_Index.Insert(
+                CDwgSelectIndex::Hash(m_arrDrawings[i].nContainer, m_arrDrawings[i].FileName()),
+                static_cast<int>(i));
+        m_bIndexed = true;
+    }
     return m_Index.Find(CDwgSelectIndex::Hash(nContainer, strName), [&](int n) {
         const CDwgSelectDrawing& drawing = m_arrDrawings[static_cast<size_t>(n)];
         return drawing.nContainer == nContainer && SameName(drawing.FileName(), strName);

@@ -73,23 +73,31 @@ private:
     const std::wstring& DisplayNameHeld(const std::wstring& strSysType) const;
     // One drawing on disk while the records are matched with the listing.
     struct OnDisk {
-        std::wstring_view strName; // the name's end of the listed path, wherever it lies now
-        std::wstring* pPath;       // the listed path, until a drawing takes it
+        size_t nNameAt; // the name, in m_strNames
+        size_t nNameSize;
+        std::wstring* pPath; // the listed path, until a drawing takes it
         int nContainer;
         size_t nHash; // of container and name without regard to case
-        bool bPlaced = false;
+        bool bPlaced;
+        bool bSpelledAlike; // the path begins with the container's folder as it holds it
     };
+    std::wstring_view Name(const OnDisk& file) const {
+        return std::wstring_view(m_strNames).substr(file.nNameAt, file.nNameSize);
+    }
     // Takes the container's records out of `records`.
     void AddContainer(CXmSb& records, bool bProject);
     void AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrOnDisk,
-                       const std::vector<size_t>& arrInFolder, const CDwgSelectIndex& onDisk);
-    void AddDrawing(int nContainer, OnDisk& file, const std::wstring& strSysType,
+                       const std::vector<size_t>& arrInFolder, CDwgSelectIndex& onDisk);
+    void AddDrawing(int nContainer, const OnDisk& file, const std::wstring& strSysType,
                     const std::wstring& strDisplayType, const std::wstring& strRemark);
 
     std::vector<CDwgSelectContainer> m_arrContainers;
     std::vector<CDwgSelectDrawing> m_arrDrawings;
-    // The drawings by container and name without regard to case.
-    CDwgSelectIndex m_Index;
+    // The names of the files listed on disk, side by side, while they are matched.
+    std::wstring m_strNames;
+    // The drawings by container and name without regard to case, made on the first Find.
+    mutable CDwgSelectIndex m_Index;
+    mutable bool m_bIndexed = false;
     std::unordered_map<std::wstring, int> m_mapFolders; // folded folder -> container
     const std::vector<STRUCT_XMSB_FILESTYLE>* m_pStyles = nullptr;
     // The records of each container, taken by AddContainer; the drawings point into them.
