@@ -133,10 +133,13 @@ void ModelOnly(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<std::wstring> listed = drawings;
+        auto model = std::make_unique<CDwgSelectDrawings>();
         state.ResumeTiming();
-        CDwgSelectDrawings model;
-        model.Load(g_projectFile, std::move(listed), styles);
-        benchmark::DoNotOptimize(model.Drawings().size());
+        model->Load(g_projectFile, std::move(listed), styles);
+        benchmark::DoNotOptimize(model->Drawings().size());
+        state.PauseTiming();
+        model.reset();
+        state.ResumeTiming();
     }
 }
 

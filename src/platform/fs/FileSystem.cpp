@@ -174,7 +174,7 @@ bool IsKind(int folder, const dirent& entry, EntryKind kind) {
 // is read with readdir, without a path object per entry: opening a Project lists hundreds of
 // folders of drawings.
 void VisitMatches(const std::wstring& folder, const std::wstring& pattern, EntryKind kind,
-                  const std::function<bool(std::wstring&&)>& visit) {
+                  const std::function<bool(std::wstring_view)>& visit) {
     // Most folders are named exactly as written: opened straight away, without the look that
     // would find them so; only when that fails is the name looked up without regard to case.
     std::unique_ptr<DIR, int (*)(DIR*)> dir(nullptr, ::closedir);
@@ -185,12 +185,14 @@ void VisitMatches(const std::wstring& folder, const std::wstring& pattern, Entry
     if (!dir)
         return;
     int fd = ::dirfd(dir.get());
+    std::wstring name; // one buffer for all the names of a folder of hundreds of drawings
     while (const dirent* entry = ::readdir(dir.get())) {
         const char* raw = entry->d_name;
         if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
             continue;
-        std::wstring name = text::FromUtf8(raw);
-        if (MatchWildcard(pattern, name) && IsKind(fd, *entry, kind) && !visit(std::move(name)))
+        name.clear();
+        text::AppendFromUtf8(raw, name);
+        if (MatchWildcard(pattern, name) && IsKind(fd, *entry, kind) && !visit(name))
             return;
     }
 }
@@ -214,8 +216,10 @@ std::vector<std::wstring> FindMatches(std::wstring_view logicalPattern, EntryKin
             result.push_back(prefix + text::FromUtf8(path.filename().native()));
         return result;
     }
-    VisitMatches(folder, pattern, kind, [&](std::wstring&& name) {
-        result.push_back(prefix + name);
+    VisitMatches(folder, pattern, kind, [&](std::wstring_view name) {
+        std::wstring& path = result.emplace_back();
+        path.reserve(prefix.size() + name.size());
+        path.append(prefix).append(name);
         return true;
     });
     // Sorted by name: the comparisons skip the folder all paths begin with.
@@ -239,7 +243,7 @@ bool FindAny(std::wstring_view logicalPattern) {
     }
     // The first match answers: a folder of many drawings is not listed to the end.
     bool found = false;
-    VisitMatches(folder, pattern, EntryKind::Any, [&found](std::wstring&&) {
+    VisitMatches(folder, pattern, EntryKind::Any, [&found](std::wstring_view) {
         found = true;
         return false;
     });

@@ -78,10 +78,19 @@ void AppendUtf8(std::wstring_view text, std::string& out) {
 
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring out;
-    out.reserve(bytes.size());
+    AppendFromUtf8(bytes, out);
+    return out;
+}
+
+void AppendFromUtf8(std::string_view bytes, std::wstring& out) {
+    out.reserve(out.size() + bytes.size());
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t size = bytes.size();
     for (size_t i = 0; i < size;) {
+        if (data[i] < 0x80) {
+            out.push_back(static_cast<wchar_t>(data[i++]));
+            continue;
+        }
         char32_t c = 0;
         size_t length = DecodeOne(data, i, size, c);
         if (length == 0) {
@@ -92,7 +101,6 @@ std::wstring FromUtf8(std::string_view bytes) {
         out.push_back(static_cast<wchar_t>(c));
         i += length;
     }
-    return out;
 }
 
 bool IsValidUtf8(std::string_view bytes) {
