@@ -85,19 +85,6 @@ TEST_F(ManageWindowOnTheDesktop, TheSampleProjectShowsInTheWidgets) {
 
 namespace {
 
-// The widget's item with that text below `parent` (searched depth first), or an invalid id.
-wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxString& text) {
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
-         child = tree.GetNextChild(parent, cookie)) {
-        if (tree.GetItemText(child) == text)
-            return child;
-        if (wxTreeItemId found = FindWidgetItem(tree, child, text); found.IsOk())
-            return found;
-    }
-    return {};
-}
-
 wxPoint ItemCentre(wxTreeCtrl& tree, wxTreeItemId item) {
     tree.EnsureVisible(item);
     ui::desk::Settle();

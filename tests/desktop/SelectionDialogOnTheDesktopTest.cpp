@@ -1,5 +1,6 @@
-// The drawing selection dialog through the real toolkit: a type ticked in the tree shows its
-// rows ticked in the list, and the picture of the dialog for the documentation.
+// The drawing selection dialog through the real toolkit: an Equipment's branch filled as it
+// is opened, a type ticked in the tree shows its rows ticked in the list, and the picture of
+// the dialog for the documentation.
 
 #include "DesktopTest.h"
 
@@ -56,7 +57,18 @@ TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(list->GetItemCount(), 6);
         CTreeCtrlEx& tree = dialog.GetTreeCtrl();
-        tree.Expand(TreeItem(tree, L"城东变电站|1号主变保护柜"), ui::TVE_EXPAND);
+        // The Equipment's branch is filled as the toolkit opens it, as the click on its
+        // button does.
+        auto* treeWidget = WidgetOf<wxTreeCtrl>(dialog, CDwgSelectDlg::IDC_TREE);
+        ASSERT_NE(treeWidget, nullptr);
+        wxTreeItemId equipment = FindWidgetItem(*treeWidget, treeWidget->GetRootItem(),
+                                                ui::desk::ToWx(L"1号主变保护柜"));
+        ASSERT_TRUE(equipment.IsOk());
+        ASSERT_EQ(treeWidget->GetChildrenCount(equipment, false), 1u) << "the stand-in alone";
+        treeWidget->Expand(equipment);
+        WaitFor([&] { return treeWidget->IsExpanded(equipment); });
+        EXPECT_TRUE(treeWidget->IsExpanded(equipment));
+        EXPECT_EQ(treeWidget->GetChildrenCount(equipment, false), 2u) << "its two types";
         ui::gesture::ToggleCheck(tree, TreeItem(tree, L"城东变电站|1号主变保护柜|屏面布置图"));
         ui::gesture::Click(dialog.GetListCtrl(), 1, 1);
         WaitFor([&] { return list->IsItemChecked(1) && list->IsItemChecked(2); });

@@ -17,6 +17,18 @@
 
 namespace ovtest {
 
+wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxString& text) {
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+         child = tree.GetNextChild(parent, cookie)) {
+        if (tree.GetItemText(child) == text)
+            return child;
+        if (wxTreeItemId found = FindWidgetItem(tree, child, text); found.IsOk())
+            return found;
+    }
+    return {};
+}
+
 namespace {
 
 wxPoint ScreenPoint(wxWindow& widget, wxPoint where) {

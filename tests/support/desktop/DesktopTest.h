@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/modalhook.h>
+#include <wx/treectrl.h>
 #include <wx/window.h>
 
 #include <deque>
@@ -45,6 +46,9 @@ private:
     std::deque<int> m_answers;
     std::vector<ShownBox> m_boxes;
 };
+
+// The widget's item with that text below `parent` (searched depth first), or an invalid id.
+wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxString& text);
 
 class DesktopTest : public ::testing::Test {
 protected:
