@@ -161,10 +161,14 @@ void CheckRound(benchmark::State& state) {
         checked = !checked;
         list.SetCheck(list.GetItemCount() / 2, checked);
         dialog->SendMessage(CMyDragListCtrl::WM_LIST_CHECKS_CHANGED);
-        ui::HTREEITEM first = tree.GetChildItem(tree.GetChildItem(tree.GetRootItem()));
+        // The first Equipment, its branch closed: its mark stands for its fifty drawings.
+        ui::HTREEITEM first = tree.GetChildItem(tree.GetRootItem());
         tree.SetCheckBranch(first, checked);
         dialog->SendMessage(CTreeCtrlEx::WM_TREE_CHECKS_CHANGED);
     }
+    // Ticked: the Equipment's drawings and the row in the middle; cleared: none.
+    if (dialog->Getm_arrCheckedPaths().size() != (checked ? kDrawings + 1 : 0))
+        state.SkipWithError("the tree's tick did not reach the list");
     dialog->DestroyWindow();
 }
 
