@@ -85,28 +85,24 @@ unsigned ListCtrl::SetExtendedStyle(unsigned style) {
 }
 
 int ListCtrl::InsertItem(int index, const std::wstring& text, int image) {
-    if (index < 0 || index > GetItemCount())
-        index = GetItemCount();
     Row row;
     // Room for every column's text at once: the texts of the other columns follow at once.
     row.texts.reserve(static_cast<size_t>(std::max(GetColumnCount(), 1)));
     row.texts.push_back(text);
     row.image = image;
-    if (m_extendedStyle & LVS_EX_CHECKBOXES)
-        row.state = 1u << 12;
-    m_rows.insert(m_rows.begin() + index, std::move(row));
-    if (m_selectionMark >= index)
-        ++m_selectionMark;
-    Notify(WindowChange::ItemInserted, static_cast<uintptr_t>(index));
-    return index;
+    return InsertRow(index, std::move(row));
 }
 
 int ListCtrl::InsertCallbackItem(int index, uintptr_t data) {
-    if (index < 0 || index > GetItemCount())
-        index = GetItemCount();
     Row row;
     row.textCallback = true;
     row.data = data;
+    return InsertRow(index, std::move(row));
+}
+
+int ListCtrl::InsertRow(int index, Row row) {
+    if (index < 0 || index > GetItemCount())
+        index = GetItemCount();
     if (m_extendedStyle & LVS_EX_CHECKBOXES)
         row.state = 1u << 12;
     m_rows.insert(m_rows.begin() + index, std::move(row));

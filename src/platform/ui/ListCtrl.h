@@ -176,6 +176,7 @@ private:
         uintptr_t data = 0;
         bool textCallback = false;
     };
+    int InsertRow(int index, Row row);
     std::wstring RowText(const Row& row, int column) const;
     bool ChangeState(int row, unsigned state, unsigned mask);
     LRESULT NotifyItem(int code, int row, int column, Point point, unsigned oldState = 0,
