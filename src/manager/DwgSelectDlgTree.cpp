@@ -143,8 +143,9 @@ ui::HTREEITEM CDwgSelectDlg::FillBranch(ui::HTREEITEM item, int nSelected,
     arrChecked.reserve(container.nEnd - container.nFirst);
     for (size_t d = container.nFirst; d < container.nEnd; ++d)
         arrChecked.push_back(IsShownChecked(item, d));
-    while (ui::HTREEITEM child = m_TreeCtrl.GetChildItem(item))
-        m_TreeCtrl.DeleteItem(child);
+    // The stand-in goes once the branch is filled: a handle to it that a caller still holds
+    // cannot then name one of the new items.
+    ui::HTREEITEM standIn = m_TreeCtrl.GetChildItem(item);
 
     ui::HTREEITEM selected = nullptr;
     size_t d = container.nFirst;
@@ -178,6 +179,8 @@ ui::HTREEITEM CDwgSelectDlg::FillBranch(ui::HTREEITEM item, int nSelected,
         m_TreeCtrl.SetCheck(group, bGroupChecked);
         bAllChecked = bAllChecked && bGroupChecked;
     }
+    if (standIn)
+        m_TreeCtrl.DeleteItem(standIn);
     m_TreeCtrl.SetCheck(item, bAllChecked);
     m_arrNodes[m_TreeCtrl.GetItemData(item)].bShownChecked = bAllChecked;
     return selected;

@@ -309,6 +309,13 @@ TEST_F(DwgSelect, ARemarkedDrawingDroppedOnAnotherTypeKeepsItsNeighbours) {
 
 TEST_F(DwgSelect, DropsOnAnEquipmentOrAnUntypedDrawingRecordWithoutType) {
     Open();
+    // The stand-in of a closed branch is gone once the branch opens: no drop lands anywhere.
+    EXPECT_EQ(Boxes().Act(*dialog, act::Drag(D::IDC_LIST, L"p0.dwg", D::IDC_TREE, L"P|Q|…")),
+              L"Control 260 has no item \"P|Q|…\".");
+    EXPECT_TRUE(folder.Exists(L"P\\p0.dwg"));
+    Boxes().Act(*dialog, act::Select(D::IDC_TREE, L"P|R|…"));
+    EXPECT_FALSE(dialog->GetTreeCtrl().GetSelectedItem())
+        << "a click on what is gone selects nothing";
     Act(act::Drag(D::IDC_LIST, L"p0.dwg", D::IDC_TREE, L"P|Q"));
     EXPECT_TRUE(folder.Exists(L"P\\Q\\p0.dwg"));
     Act(act::Drag(D::IDC_LIST, L"说明.dwg", D::IDC_TREE, L"P|Q|u.dwg"));

@@ -53,12 +53,21 @@ std::wstring DropPoint(Control& target, const Action& action, Point& point) {
         return {};
     if (auto* targetTree = dynamic_cast<TreeCtrl*>(&target)) {
         HTREEITEM onto = nullptr;
+        std::wstring noItem =
+            text::Format(L"Control %d has no item \"%s\".", action.targetId, action.targetItem);
         if (!OpenTreeItem(*targetTree, action.targetItem, onto))
-            return text::Format(L"Control %d has no item \"%s\".", action.targetId,
-                                action.targetItem);
+            return noItem;
+        // Opening the branches on the way may replace items (a branch filled when it is opened
+        // drops its stand-in), and a handle taken before may then name another item: the
+        // item is looked for again, and one that is gone is no target.
+        uint64_t deletions = targetTree->GetDeletionCount();
         targetTree->EnsureVisible(onto);
+        if (targetTree->GetDeletionCount() != deletions &&
+            !FindTreeItem(*targetTree, action.targetItem, onto))
+            return noItem;
         Rect label;
-        targetTree->GetItemRect(onto, &label, true);
+        if (!targetTree->GetItemRect(onto, &label, true))
+            return noItem;
         point = {label.left + 2, label.top + label.Height() / 2};
     } else if (auto* targetList = dynamic_cast<ListCtrl*>(&target)) {
         int onto = FindListRow(*targetList, action.targetItem);
