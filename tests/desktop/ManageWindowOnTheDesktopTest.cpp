@@ -83,18 +83,6 @@ TEST_F(ManageWindowOnTheDesktop, TheSampleProjectShowsInTheWidgets) {
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-namespace {
-
-wxPoint ItemCentre(wxTreeCtrl& tree, wxTreeItemId item) {
-    tree.EnsureVisible(item);
-    ui::desk::Settle();
-    wxRect rect;
-    tree.GetBoundingRect(item, rect, true);
-    return tree.ClientToScreen(wxPoint(rect.x + 4, rect.y + rect.height / 2));
-}
-
-} // namespace
-
 TEST_F(ManageWindowOnTheDesktop, ADrawingDraggedOntoAnotherEquipmentMovesThere) {
     XmManageCommand();
     auto* window = dynamic_cast<CManageDlg*>(g_pManageDlg);

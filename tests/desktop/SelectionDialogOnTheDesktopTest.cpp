@@ -1,6 +1,7 @@
 // The drawing selection dialog through the real toolkit: an Equipment's branch filled as it
-// is opened, a type ticked in the tree shows its rows ticked in the list, and the picture of
-// the dialog for the documentation.
+// is opened, a type ticked in the tree shows its rows ticked in the list, a row dragged by the
+// pointer onto a type of the opened branch moves there, and the picture of the dialog for the
+// documentation.
 
 #include "DesktopTest.h"
 
@@ -9,7 +10,9 @@
 #include "platform/cad/Host.h"
 #include "platform/ui/UserActions.h"
 #include "platform/ui/wx/Convert.h"
+#include "platform/ui/wx/Screenshot.h"
 #include "support/HostSupport.h"
+#include "support/RecordLines.h"
 #include "support/SampleProject.h"
 #include "support/StyleCatalogue.h"
 #include "support/TestSupport.h"
@@ -17,6 +20,7 @@
 
 #include <wx/button.h>
 #include <wx/listctrl.h>
+#include <wx/uiaction.h>
 
 using namespace ovtest;
 
@@ -80,4 +84,48 @@ TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
     });
     EXPECT_EQ(result, ui::IDOK);
     EXPECT_EQ(dialog.Getm_arrCheckedPaths().size(), 2u);
+}
+
+TEST_F(SelectionDialog, ARowDraggedOntoATypeOfAnOpenedEquipmentMovesThere) {
+    std::wstring manageFile = folder.Path(L"城东变电站\\城东变电站.itm");
+    std::vector<std::wstring> drawings;
+    CollectContainerDrawings(manageFile, drawings);
+    CDwgSelectDlg dialog(1, manageFile, {}, drawings);
+    int result = RunModal(dialog, [&] {
+        auto* list = WidgetOf<wxListCtrl>(dialog, CDwgSelectDlg::IDC_LIST);
+        auto* treeWidget = WidgetOf<wxTreeCtrl>(dialog, CDwgSelectDlg::IDC_TREE);
+        ASSERT_NE(list, nullptr);
+        ASSERT_NE(treeWidget, nullptr);
+        wxTreeItemId equipment = FindWidgetItem(*treeWidget, treeWidget->GetRootItem(),
+                                                ui::desk::ToWx(L"1号主变保护柜"));
+        ASSERT_TRUE(equipment.IsOk());
+        treeWidget->Expand(equipment);
+        ASSERT_TRUE(WaitFor([&] { return treeWidget->GetChildrenCount(equipment, false) == 2; }));
+        wxTreeItemId target = FindWidgetItem(*treeWidget, equipment, ui::desk::ToWx(L"屏面布置图"));
+        ASSERT_TRUE(target.IsOk());
+        // The last row, 2号主变保护柜\B-01.dwg, dragged by the pointer onto the type.
+        wxRect row;
+        ASSERT_TRUE(list->GetItemRect(5, row));
+        wxPoint from = list->ClientToScreen(row.GetPosition() + wxPoint(60, row.height / 2));
+        wxPoint to = ItemCentre(*treeWidget, target);
+        wxUIActionSimulator user;
+        user.MouseMove(from);
+        ui::desk::Settle();
+        user.MouseDown();
+        ui::desk::Settle();
+        for (int step = 1; step <= 5; ++step) {
+            user.MouseMove(from + (to - from) * step / 5);
+            ui::desk::Settle();
+        }
+        user.MouseUp();
+        WaitFor([&] { return folder.Exists(L"城东变电站\\1号主变保护柜\\B-01.dwg"); });
+        Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
+    });
+    EXPECT_EQ(result, ui::IDOK);
+    EXPECT_TRUE(folder.Exists(L"城东变电站\\1号主变保护柜\\B-01.dwg"));
+    EXPECT_FALSE(folder.Exists(L"城东变电站\\2号主变保护柜\\B-01.dwg"));
+    EXPECT_EQ(RecordLines(folder.Path(L"城东变电站\\1号主变保护柜\\1号主变保护柜.prj"), L" "),
+              (std::vector<std::wstring>{L"PM B-01.dwg<>", L"PM A-01.dwg<面板>", L"PM A-02.dwg<>",
+                                         L"YL A-03.dwg<>", L"YL A-04.dwg<>"}));
+    EXPECT_TRUE(dialog.Getm_bChanged());
 }

@@ -29,6 +29,14 @@ wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxStrin
     return {};
 }
 
+wxPoint ItemCentre(wxTreeCtrl& tree, wxTreeItemId item) {
+    tree.EnsureVisible(item);
+    ui::desk::Settle();
+    wxRect rect;
+    tree.GetBoundingRect(item, rect, true);
+    return tree.ClientToScreen(wxPoint(rect.x + 4, rect.y + rect.height / 2));
+}
+
 namespace {
 
 wxPoint ScreenPoint(wxWindow& widget, wxPoint where) {

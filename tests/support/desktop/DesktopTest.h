@@ -49,6 +49,8 @@ private:
 
 // The widget's item with that text below `parent` (searched depth first), or an invalid id.
 wxTreeItemId FindWidgetItem(wxTreeCtrl& tree, wxTreeItemId parent, const wxString& text);
+// Where on the screen the pointer is over the item's label, scrolled into view.
+wxPoint ItemCentre(wxTreeCtrl& tree, wxTreeItemId item);
 
 class DesktopTest : public ::testing::Test {
 protected:

@@ -237,6 +237,7 @@ private:
         if (names == m_iconNames && (m_tree->GetImageList() != nullptr) == !names.empty())
             return;
         m_iconNames = names;
+        m_rowsMeasured = false; // pictures change the rows' height
         if (names.empty()) {
             m_tree->AssignImageList(nullptr);
             return;
@@ -300,11 +301,32 @@ private:
             if (TreeItem* item = ItemOf(event.GetItem()); item && tree)
                 gesture::ToggleCheck(*tree, item);
         });
-        // The model follows the rows the user scrolled to.
+        // The model follows the rows the user scrolled to, and takes the height of the rows
+        // as drawn.
         On(m_tree, wxEVT_PAINT, [this](wxPaintEvent& event) {
             event.Skip();
-            Later([this] { FollowScrolling(); });
+            Later([this] {
+                if (!m_rowsMeasured)
+                    MeasureShownRows();
+                FollowScrolling();
+            });
         });
+    }
+
+    // The widget places its rows only when it draws them: a tree filled before it was shown
+    // measures its probe rows at nothing, and check boxes make rows taller than pictures and
+    // text alone. Two rows as drawn tell the height, or the model's hit tests during a drag
+    // would find the item a row away from the pointer.
+    void MeasureShownRows() {
+        TreeCtrl* tree = Tree();
+        wxTreeItemId first = m_tree->GetFirstVisibleItem();
+        wxTreeItemId second = first.IsOk() ? m_tree->GetNextVisible(first) : wxTreeItemId();
+        wxRect upper, lower;
+        if (!tree || !second.IsOk() || !m_tree->GetBoundingRect(first, upper) ||
+            !m_tree->GetBoundingRect(second, lower) || lower.y <= upper.y)
+            return;
+        m_rowsMeasured = true;
+        tree->SetItemHeight(lower.y - upper.y);
     }
 
     void FollowScrolling() {
@@ -432,6 +454,7 @@ private:
     wxPoint m_pressPoint;
     Window* m_dragTarget = nullptr;
     bool m_afterDoubleClick = false;
+    bool m_rowsMeasured = false; // the model's row height taken from rows as drawn
 };
 
 } // namespace
