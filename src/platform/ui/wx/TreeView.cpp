@@ -106,8 +106,6 @@ private:
         if (!tree)
             return;
         ShowImages();
-        if (MatchRowHeight())
-            return; // the model's change of height rebuilt the tree already
         Updating scope(m_updating);
         m_tree->Freeze();
         m_tree->DeleteChildren(m_root);
@@ -249,24 +247,6 @@ private:
         m_tree->AssignImageList(list);
     }
 
-    // Gives the model the widget's row height; true when it changed (and the model rebuilt).
-    bool MatchRowHeight() {
-        Updating scope(m_updating);
-        wxTreeItemId probe = m_tree->AppendItem(m_root, "Ag", m_iconNames.empty() ? -1 : 0);
-        wxTreeItemId second = m_tree->AppendItem(m_root, "Ag", m_iconNames.empty() ? -1 : 0);
-        wxRect first, next;
-        bool measured =
-            m_tree->GetBoundingRect(probe, first) && m_tree->GetBoundingRect(second, next);
-        m_tree->Delete(second);
-        m_tree->Delete(probe);
-        int height = next.y - first.y;
-        TreeCtrl* tree = Tree();
-        if (!measured || height <= 0 || height == tree->GetItemHeight())
-            return false;
-        tree->SetItemHeight(height);
-        return true;
-    }
-
     // --- User to model ---
 
     void BindTreeEvents() {
@@ -313,10 +293,10 @@ private:
         });
     }
 
-    // The widget places its rows only when it draws them: a tree filled before it was shown
-    // measures its probe rows at nothing, and check boxes make rows taller than pictures and
-    // text alone. Two rows as drawn tell the height, or the model's hit tests during a drag
-    // would find the item a row away from the pointer.
+    // The widget places its rows only when it draws them (rows just added stand at nothing),
+    // and check boxes make rows taller than pictures and text alone: two rows as drawn tell
+    // the height, or the model's hit tests during a drag would find the item a row away from
+    // the pointer.
     void MeasureShownRows() {
         TreeCtrl* tree = Tree();
         wxTreeItemId first = m_tree->GetFirstVisibleItem();
