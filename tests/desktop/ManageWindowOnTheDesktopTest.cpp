@@ -16,7 +16,6 @@
 #include "support/TestSupport.h"
 
 #include <wx/treectrl.h>
-#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -102,18 +101,10 @@ TEST_F(ManageWindowOnTheDesktop, ADrawingDraggedOntoAnotherEquipmentMovesThere) 
     wxPoint from = ItemCentre(*content, dragged);
     wxPoint to = ItemCentre(*content, target);
 
-    wxUIActionSimulator user;
-    user.MouseMove(from);
-    ui::desk::Settle();
-    user.MouseDown();
-    ui::desk::Settle();
-    for (int step = 1; step <= 5; ++step) {
-        user.MouseMove(from + (to - from) * step / 5);
-        ui::desk::Settle();
-    }
+    PressAndMove(from, to);
     EXPECT_EQ(Backend().GetDragFeedback().cursor, ui::IDC_ARROW) << "a drawing may go there";
     EXPECT_TRUE(Backend().GetDragFeedback().active);
-    user.MouseUp();
+    ReleaseButton();
     ASSERT_TRUE(WaitFor([&] { return !Backend().GetDragFeedback().active; }));
 
     std::wstring project = L"Projects\\某220kV变电站扩建工程\\";

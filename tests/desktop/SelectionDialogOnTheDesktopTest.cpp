@@ -20,7 +20,6 @@
 
 #include <wx/button.h>
 #include <wx/listctrl.h>
-#include <wx/uiaction.h>
 
 using namespace ovtest;
 
@@ -45,6 +44,14 @@ protected:
     }
     ~SelectionDialog() override { cad::StopHost(); }
 
+    std::wstring ProjectFile() { return folder.Path(L"城东变电站\\城东变电站.itm"); }
+    // As command 268 hands them to the dialog.
+    std::vector<std::wstring> Drawings() {
+        std::vector<std::wstring> drawings;
+        CollectContainerDrawings(ProjectFile(), drawings);
+        return drawings;
+    }
+
     TempFolder folder;
     ScopedStyleCatalogue catalogue;
 };
@@ -52,10 +59,7 @@ protected:
 } // namespace
 
 TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
-    std::wstring manageFile = folder.Path(L"城东变电站\\城东变电站.itm");
-    std::vector<std::wstring> drawings;
-    CollectContainerDrawings(manageFile, drawings);
-    CDwgSelectDlg dialog(1, manageFile, {}, drawings);
+    CDwgSelectDlg dialog(1, ProjectFile(), {}, Drawings());
     int result = RunModal(dialog, [&] {
         auto* list = WidgetOf<wxListCtrl>(dialog, CDwgSelectDlg::IDC_LIST);
         ASSERT_NE(list, nullptr);
@@ -87,10 +91,7 @@ TEST_F(SelectionDialog, ATickedTypeShowsItsRowsTicked) {
 }
 
 TEST_F(SelectionDialog, ARowDraggedOntoATypeOfAnOpenedEquipmentMovesThere) {
-    std::wstring manageFile = folder.Path(L"城东变电站\\城东变电站.itm");
-    std::vector<std::wstring> drawings;
-    CollectContainerDrawings(manageFile, drawings);
-    CDwgSelectDlg dialog(1, manageFile, {}, drawings);
+    CDwgSelectDlg dialog(1, ProjectFile(), {}, Drawings());
     int result = RunModal(dialog, [&] {
         auto* list = WidgetOf<wxListCtrl>(dialog, CDwgSelectDlg::IDC_LIST);
         auto* treeWidget = WidgetOf<wxTreeCtrl>(dialog, CDwgSelectDlg::IDC_TREE);
@@ -108,16 +109,8 @@ TEST_F(SelectionDialog, ARowDraggedOntoATypeOfAnOpenedEquipmentMovesThere) {
         ASSERT_TRUE(list->GetItemRect(5, row));
         wxPoint from = list->ClientToScreen(row.GetPosition() + wxPoint(60, row.height / 2));
         wxPoint to = ItemCentre(*treeWidget, target);
-        wxUIActionSimulator user;
-        user.MouseMove(from);
-        ui::desk::Settle();
-        user.MouseDown();
-        ui::desk::Settle();
-        for (int step = 1; step <= 5; ++step) {
-            user.MouseMove(from + (to - from) * step / 5);
-            ui::desk::Settle();
-        }
-        user.MouseUp();
+        PressAndMove(from, to);
+        ReleaseButton();
         WaitFor([&] { return folder.Exists(L"城东变电站\\1号主变保护柜\\B-01.dwg"); });
         Click(*WidgetOf<wxButton>(dialog, ui::IDOK));
     });

@@ -83,6 +83,23 @@ DesktopTest::~DesktopTest() {
     ui::desk::Settle();
 }
 
+void DesktopTest::PressAndMove(wxPoint from, wxPoint to) {
+    wxUIActionSimulator user;
+    user.MouseMove(from);
+    ui::desk::Settle();
+    user.MouseDown();
+    ui::desk::Settle();
+    for (int step = 1; step <= 5; ++step) {
+        user.MouseMove(from + (to - from) * step / 5);
+        ui::desk::Settle();
+    }
+}
+
+void DesktopTest::ReleaseButton() {
+    wxUIActionSimulator().MouseUp();
+    ui::desk::Settle();
+}
+
 void DesktopTest::Click(wxWindow& widget, wxPoint where) {
     wxUIActionSimulator user;
     user.MouseMove(ScreenPoint(widget, where));

@@ -67,6 +67,10 @@ protected:
     void Click(wxWindow& widget, wxPoint where = wxDefaultPosition);
     void DoubleClick(wxWindow& widget, wxPoint where = wxDefaultPosition);
     void RightClick(wxWindow& widget, wxPoint where = wxDefaultPosition);
+    // Presses the left button at `from` and moves the pointer to `to` in steps, the button
+    // still down; ReleaseButton lets go.
+    void PressAndMove(wxPoint from, wxPoint to);
+    void ReleaseButton();
     void Key(int keyCode, int modifiers = 0);
     void Type(const char* text);
     // What the toolkit reports when the user edits a field or picks from a list or combo box.
