@@ -182,7 +182,7 @@ void CDwgSelectDrawings::AddDrawingsOf(int nContainer, std::vector<OnDisk>& arrF
     for (const Placed& one : arrTyped) {
         if (one.pStyle != pLastStyle) {
             pLastStyle = one.pStyle;
-            pDisplay = &DisplayNameHeld(one.pStyle->strStyleName);
+            pDisplay = &DisplayName(one.pStyle->strStyleName);
         }
         AddDrawing(nContainer, arrFiles[one.nFile], one.pStyle->strStyleName, *pDisplay,
                    *one.pRemark);
@@ -213,11 +213,7 @@ int CDwgSelectDrawings::Find(const std::wstring& strFullPath) const {
     });
 }
 
-std::wstring CDwgSelectDrawings::DisplayName(const std::wstring& strSysType) const {
-    return DisplayNameHeld(strSysType);
-}
-
-const std::wstring& CDwgSelectDrawings::DisplayNameHeld(const std::wstring& strSysType) const {
+const std::wstring& CDwgSelectDrawings::DisplayName(const std::wstring& strSysType) const {
     auto cached = m_mapDisplayNames.find(strSysType);
     if (cached != m_mapDisplayNames.end())
         return cached->second;

@@ -65,12 +65,10 @@ public:
     const std::vector<CDwgSelectDrawing>& Drawings() const { return m_arrDrawings; }
     // The index of the drawing with that full path (compared without regard to case); -1.
     int Find(const std::wstring& strFullPath) const;
-    // What users see of a stored type name.
-    std::wstring DisplayName(const std::wstring& strSysType) const;
+    // What users see of a stored type name, kept by the list for its drawings to point at.
+    const std::wstring& DisplayName(const std::wstring& strSysType) const;
 
 private:
-    // The display name as this list keeps it, for the drawings to point at.
-    const std::wstring& DisplayNameHeld(const std::wstring& strSysType) const;
     // One drawing on disk while the records are matched with the listing.
     struct OnDisk {
         size_t nNameAt; // the name, in m_strNames

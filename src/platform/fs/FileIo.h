@@ -27,10 +27,9 @@ bool ReadBytesAsWritten(std::wstring_view logical, std::string& bytes, int* caus
 bool ExistsAsWritten(std::wstring_view logical);
 
 // While it lives, this thread's ReadBytesAsWritten and ExistsAsWritten of files below the
-// folder look up only the
-// names below it, from the folder held open: for a caller reading hundreds of files of one
-// folder tree. Paths elsewhere are read as usual; so is everything when the folder cannot be
-// opened.
+// folder look up only the names below it, from the folder held open: for a caller reading
+// hundreds of files of one folder tree. Paths elsewhere are read as usual; so is everything when
+// the folder cannot be opened.
 class ReadsBelowFolder {
 public:
     explicit ReadsBelowFolder(std::wstring_view logicalFolder);

@@ -41,10 +41,6 @@ HTREEITEM FindByText(const TreeCtrl& tree, HTREEITEM first, const std::wstring& 
     return nullptr;
 }
 
-} // namespace
-
-namespace {
-
 // Where a drag lets go on its target: on the label of the item or the row the action names,
 // else in the middle of the control.
 std::wstring DropPoint(Control& target, const Action& action, Point& point) {
@@ -82,32 +78,10 @@ std::wstring DropPoint(Control& target, const Action& action, Point& point) {
     return {};
 }
 
-} // namespace
-
-bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
-    item = nullptr;
-    if (name.find(L'|') == std::wstring::npos) {
-        item = FindByText(tree, tree.GetRootItem(), name);
-        return item != nullptr;
-    }
-    HTREEITEM level = tree.GetRootItem();
-    for (const std::wstring& part : text::Split(name, L"|")) {
-        HTREEITEM found = nullptr;
-        for (HTREEITEM sibling = level; sibling && !found;
-             sibling = tree.GetNextSiblingItem(sibling))
-            if (tree.GetItemText(sibling) == part)
-                found = sibling;
-        if (!found)
-            return false;
-        item = found;
-        level = tree.GetChildItem(found);
-    }
-    return item != nullptr;
-}
-
-bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
-    if (FindTreeItem(tree, name, item))
-        return true;
+// Walks the named path item by item from the roots. `open` (optional) is given an item whose
+// children do not hold the next name, and says whether it opened it so that they may now.
+bool WalkTreePath(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& item,
+                  const std::function<bool(HTREEITEM)>& open) {
     item = nullptr;
     HTREEITEM level = tree.GetRootItem();
     for (const std::wstring& part : text::Split(name, L"|")) {
@@ -118,8 +92,7 @@ bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
             return HTREEITEM{};
         };
         HTREEITEM found = find();
-        if (!found && item && !(tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) {
-            gesture::Expand(tree, item, true);
+        if (!found && item && open && open(item)) {
             level = tree.GetChildItem(item);
             found = find();
         }
@@ -129,6 +102,27 @@ bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
         level = tree.GetChildItem(found);
     }
     return item != nullptr;
+}
+
+} // namespace
+
+bool FindTreeItem(const TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
+    if (name.find(L'|') == std::wstring::npos) {
+        item = FindByText(tree, tree.GetRootItem(), name);
+        return item != nullptr;
+    }
+    return WalkTreePath(tree, name, item, nullptr);
+}
+
+bool OpenTreeItem(TreeCtrl& tree, const std::wstring& name, HTREEITEM& item) {
+    if (FindTreeItem(tree, name, item))
+        return true;
+    return WalkTreePath(tree, name, item, [&tree](HTREEITEM closed) {
+        if (tree.GetItemState(closed, TVIS_EXPANDED) & TVIS_EXPANDED)
+            return false;
+        gesture::Expand(tree, closed, true);
+        return true;
+    });
 }
 
 int FindListRow(const ListCtrl& list, const std::wstring& name) {

@@ -23,18 +23,23 @@ std::wstring Parent(std::wstring_view strPath) {
                                             : std::wstring(strPath.substr(0, slash));
 }
 
-std::wstring LastItem(std::wstring_view strPath) {
+namespace {
+
+std::wstring_view LastItemView(std::wstring_view strPath) {
     if (!strPath.empty() && strPath.back() == L'\\')
         strPath.remove_suffix(1);
     size_t slash = strPath.find_last_of(L'\\');
-    return std::wstring(slash == std::wstring_view::npos ? strPath : strPath.substr(slash + 1));
+    return slash == std::wstring_view::npos ? strPath : strPath.substr(slash + 1);
+}
+
+} // namespace
+
+std::wstring LastItem(std::wstring_view strPath) {
+    return std::wstring(LastItemView(strPath));
 }
 
 std::wstring Extension(std::wstring_view strPath) {
-    if (!strPath.empty() && strPath.back() == L'\\')
-        strPath.remove_suffix(1);
-    size_t slash = strPath.find_last_of(L'\\');
-    std::wstring_view name = slash == std::wstring_view::npos ? strPath : strPath.substr(slash + 1);
+    std::wstring_view name = LastItemView(strPath);
     size_t dot = name.find_last_of(L'.');
     return dot == std::wstring_view::npos ? std::wstring() : std::wstring(name.substr(dot + 1));
 }
